@@ -1,0 +1,22 @@
+// Holds the installed platform.
+#include "platform/Platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tandrel::platform {
+namespace {
+Platform* g_current = nullptr;
+}
+
+Platform& Current() {
+  if (g_current == nullptr) {
+    std::fputs("tandrel: no platform installed\n", stderr);
+    std::abort();
+  }
+  return *g_current;
+}
+
+void Install(Platform* platform) { g_current = platform; }
+
+}  // namespace tandrel::platform
