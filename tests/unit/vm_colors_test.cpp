@@ -1,0 +1,135 @@
+// Colour arithmetic of the drawing helpers: the HSL round trip with its 239
+// hue divisor, half-to-even rounding, the 255 luminance ceiling, shades,
+// mixes and the hot-tracking complement.
+#include <gtest/gtest.h>
+
+#include "widgets/VmColorResolve.h"
+#include "widgets/VmColors.h"
+
+namespace tandrel {
+namespace {
+
+TEST(DecomposeHsl, PrimariesAndGrey) {
+  EXPECT_EQ(DecomposeHsl(RGB(255, 0, 0)), (THsl{0, 240, 120}));
+  EXPECT_EQ(DecomposeHsl(RGB(0, 255, 0)), (THsl{80, 240, 120}));
+  EXPECT_EQ(DecomposeHsl(RGB(0, 0, 255)), (THsl{160, 240, 120}));
+  EXPECT_EQ(DecomposeHsl(RGB(128, 128, 128)), (THsl{0, 0, 120}));
+  EXPECT_EQ(DecomposeHsl(RGB(0, 0, 0)), (THsl{0, 0, 0}));
+  EXPECT_EQ(DecomposeHsl(RGB(255, 255, 255)), (THsl{0, 0, 240}));
+}
+
+TEST(DecomposeHsl, NegativeHueWrapsAndSaturationUsesTheUpperFormulaAboveHalf) {
+  // Magenta-ish red: (g - b) / d is negative and wraps to the top of the circle.
+  EXPECT_EQ(HueOf(RGB(255, 0, 128)), 220);
+  // Light pink: L above one half takes d / (2 - max - min).
+  const THsl pink = DecomposeHsl(RGB(255, 192, 192));
+  EXPECT_EQ(pink.saturation, 240);
+  EXPECT_EQ(pink.luminance, 210);
+}
+
+TEST(DecomposeHsl, ResolvesSystemColoursFirst) {
+  EXPECT_EQ(DecomposeHsl(clBtnShadow), DecomposeHsl(ResolveColor(clBtnShadow)));
+  EXPECT_EQ(HueOf(clWindow), HueOf(ResolveColor(clWindow)));
+}
+
+TEST(ComposeHsl, HueIsReadAgainst239) {
+  EXPECT_EQ(ComposeHsl(0, 240, 120), RGB(255, 0, 0));
+  EXPECT_EQ(ComposeHsl(80, 240, 120), RGB(0, 255, 2));
+  EXPECT_EQ(ComposeHsl(239, 240, 120), ComposeHsl(0, 240, 120));
+  // Hues past 239 land in the seventh sextant, which is drawn like the first.
+  EXPECT_EQ(ComposeHsl(255, 240, 120), RGB(255, 102, 0));
+}
+
+TEST(ComposeHsl, RoundsHalfToEven) {
+  // 40 / 240 * 255 is exactly 42.5, 24 / 240 * 255 exactly 25.5.
+  EXPECT_EQ(ComposeHsl(0, 0, 40), RGB(42, 42, 42));
+  EXPECT_EQ(ComposeHsl(0, 0, 24), RGB(26, 26, 26));
+}
+
+TEST(ComposeHsl, BlackAndClampedLuminance) {
+  EXPECT_EQ(ComposeHsl(100, 240, 0), RGB(0, 0, 0));
+  EXPECT_EQ(ComposeHsl(0, 0, 255), RGB(255, 255, 255));
+  EXPECT_EQ(ComposeHsl(0, 0, 1000), RGB(255, 255, 255));
+  EXPECT_EQ(ComposeHsl(0, 0, -5), RGB(0, 0, 0));
+}
+
+TEST(ComposeHsl, EverySextant) {
+  EXPECT_EQ(ComposeHsl(40, 240, 120), RGB(254, 255, 0));
+  EXPECT_EQ(ComposeHsl(120, 240, 120), RGB(0, 252, 255));
+  EXPECT_EQ(ComposeHsl(160, 240, 120), RGB(4, 0, 255));
+  EXPECT_EQ(ComposeHsl(200, 240, 120), RGB(255, 0, 250));
+  // Half saturation at half luminance: v = 0.75, m = 0.25.
+  EXPECT_EQ(ComposeHsl(0, 120, 120), RGB(191, 64, 64));
+}
+
+TEST(Shades, ByZeroReturnsTheArgumentItself) {
+  EXPECT_EQ(ShadeBy(RGB(1, 2, 3), 0), RGB(1, 2, 3));
+  EXPECT_EQ(ShadeBy(clBtnFace, 0), clBtnFace);
+  EXPECT_EQ(ShadeBy(clNone, 0), clNone);
+}
+
+TEST(Shades, OtherAmountsGiveRgb) {
+  EXPECT_FALSE(IsSystemColor(ShadeBy(clBtnFace, 1)));
+  EXPECT_FALSE(IsSystemColor(ShadeBy(clBtnFace, -1)));
+  EXPECT_FALSE(IsSystemColor(ShadeDarker(clBtnShadow, 0)));
+  EXPECT_FALSE(IsSystemColor(ShadeLighter(clWindow, 0)));
+}
+
+TEST(Shades, LighterCeilingIs255NotTheScale) {
+  const TColor grey = RGB(213, 213, 213);
+  ASSERT_EQ(DecomposeHsl(grey).luminance, 200);
+  EXPECT_EQ(ShadeLighter(grey, 100), RGB(255, 255, 255));
+  // A saturated colour pushed past 240 keeps saturating towards white.
+  EXPECT_EQ(ShadeLighter(RGB(255, 0, 0), 200), RGB(255, 255, 255));
+}
+
+TEST(Shades, DarkerFloorIsBlack) {
+  const TColor grey = RGB(213, 213, 213);
+  EXPECT_EQ(ShadeDarker(grey, 200), RGB(0, 0, 0));
+  EXPECT_EQ(ShadeDarker(grey, 255), RGB(0, 0, 0));
+  EXPECT_EQ(ShadeDarker(RGB(0, 0, 255), 120), RGB(0, 0, 0));
+}
+
+TEST(Shades, KeepHueAndSaturation) {
+  // Pure red at luminance 60: v = 0.5, so red is 127.5, rounded to 128.
+  EXPECT_EQ(ShadeDarker(RGB(255, 0, 0), 60), RGB(128, 0, 0));
+  EXPECT_EQ(ShadeBy(RGB(255, 0, 0), -60), RGB(128, 0, 0));
+  EXPECT_EQ(ShadeLighter(RGB(255, 0, 0), 60), RGB(255, 128, 128));
+  EXPECT_EQ(ShadeBy(RGB(255, 0, 0), 60), RGB(255, 128, 128));
+  EXPECT_EQ(ShadeDarker(RGB(128, 128, 128), 80), ComposeHsl(0, 0, 40));
+}
+
+TEST(MixColors, WeightIsTheShareOfTheFirstColour) {
+  EXPECT_EQ(MixColors(RGB(255, 255, 255), RGB(10, 20, 30), 255), RGB(255, 255, 255));
+  EXPECT_EQ(MixColors(RGB(255, 255, 255), RGB(10, 20, 30), 0), RGB(10, 20, 30));
+  EXPECT_EQ(MixColors(RGB(255, 255, 255), RGB(0, 0, 0), 128), RGB(128, 128, 128));
+  // 190/255 of white over (10, 20, 30): 192.55, 195.1, 197.6.
+  EXPECT_EQ(MixColors(RGB(255, 255, 255), RGB(10, 20, 30), 190), RGB(193, 195, 198));
+  EXPECT_EQ(MixColors(RGB(200, 0, 100), RGB(0, 200, 100), 51), RGB(40, 160, 100));
+}
+
+TEST(MixColors, ResolvesSystemColours) {
+  EXPECT_EQ(MixColors(clBtnShadow, clWindow, 255), ResolveColor(clBtnShadow));
+  EXPECT_EQ(MixColors(clBtnShadow, clWindow, 0), ResolveColor(clWindow));
+}
+
+TEST(ColorsHardToTell, HueUnder20AndLuminanceUnder60) {
+  for (int c = 0; c < 64; ++c) {
+    const TColor grey = RGB(c, c, c);
+    EXPECT_EQ(ColorsHardToTell(RGB(0, 0, 0), grey), DecomposeHsl(grey).luminance < 60) << c;
+  }
+  EXPECT_TRUE(ColorsHardToTell(ComposeHsl(100, 240, 120), ComposeHsl(119, 100, 120)));
+  EXPECT_FALSE(ColorsHardToTell(ComposeHsl(100, 240, 120), ComposeHsl(121, 240, 120)));
+  EXPECT_FALSE(ColorsHardToTell(ComposeHsl(100, 240, 60), ComposeHsl(100, 240, 120)));
+  EXPECT_TRUE(ColorsHardToTell(ComposeHsl(100, 240, 61), ComposeHsl(100, 240, 120)));
+}
+
+TEST(OppositeHue, ThirdOfTheCircleAwayFullySaturated) {
+  EXPECT_EQ(OppositeHue(RGB(255, 0, 0), 120), RGB(0, 252, 255));
+  EXPECT_EQ(OppositeHue(RGB(255, 0, 0), 120), ComposeHsl(120, 240, 120));
+  EXPECT_EQ(OppositeHue(RGB(0, 0, 255), 120), ComposeHsl(40, 240, 120));  // 160 - 120
+  EXPECT_EQ(OppositeHue(RGB(0, 0, 0), 0), RGB(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace tandrel
