@@ -6,7 +6,7 @@ bool ShutdownWindows(platform::Power& power, std::uint32_t flags) {
   if (power.PlatformId() == platform::kPlatformWin32Nt) {
     if (auto token =
             power.OpenProcessToken(platform::kTokenAdjustPrivileges | platform::kTokenQuery)) {
-      if (auto luid = power.LookupPrivilegeValue("SeShutdownPrivilege")) {
+      if (auto luid = power.LookupPrivilege("SeShutdownPrivilege")) {
         token->AdjustPrivilege(*luid, platform::kSePrivilegeEnabled);
       }
     }  // the token closes here, before the session is asked to end
@@ -17,7 +17,7 @@ bool ShutdownWindows(platform::Power& power, std::uint32_t flags) {
 bool SetShutdownPrivilege(platform::Power& power, bool enable) {
   auto token = power.OpenProcessToken(platform::kTokenAdjustPrivileges);
   if (!token) return false;
-  const auto luid = power.LookupPrivilegeValue("SeShutDownPrivilege");
+  const auto luid = power.LookupPrivilege("SeShutDownPrivilege");
   if (!luid) return false;
   const auto result =
       token->AdjustPrivilege(*luid, enable ? platform::kSePrivilegeEnabled : 0);

@@ -50,7 +50,7 @@ class Power {
   // OpenProcessToken(GetCurrentProcess(), access); null when refused.
   virtual std::unique_ptr<ProcessToken> OpenProcessToken(std::uint32_t access) = 0;
   // LookupPrivilegeValue on the local system; empty when the name is unknown.
-  virtual std::optional<Luid> LookupPrivilegeValue(const std::string& name) = 0;
+  virtual std::optional<Luid> LookupPrivilege(const std::string& name) = 0;
   virtual bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
   virtual bool SetSystemPowerState(bool suspend, bool force) = 0;
 };

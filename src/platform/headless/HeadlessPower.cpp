@@ -38,7 +38,7 @@ std::unique_ptr<ProcessToken> HeadlessPower::OpenProcessToken(std::uint32_t acce
   return std::make_unique<RecordingToken>(*this);
 }
 
-std::optional<Luid> HeadlessPower::LookupPrivilegeValue(const std::string& name) {
+std::optional<Luid> HeadlessPower::LookupPrivilege(const std::string& name) {
   calls.push_back("LookupPrivilegeValue(" + name + ")");
   // Windows looks privilege names up without regard to case.
   static constexpr char kShutdown[] = "seshutdownprivilege";

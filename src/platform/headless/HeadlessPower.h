@@ -13,7 +13,7 @@ class HeadlessPower : public Power {
  public:
   int PlatformId() override { return platformId; }
   std::unique_ptr<ProcessToken> OpenProcessToken(std::uint32_t access) override;
-  std::optional<Luid> LookupPrivilegeValue(const std::string& name) override;
+  std::optional<Luid> LookupPrivilege(const std::string& name) override;
   bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
   bool SetSystemPowerState(bool suspend, bool force) override;
 

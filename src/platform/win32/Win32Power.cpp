@@ -51,7 +51,7 @@ std::unique_ptr<ProcessToken> Win32Power::OpenProcessToken(std::uint32_t access)
   return std::make_unique<Win32Token>(token);
 }
 
-std::optional<Luid> Win32Power::LookupPrivilegeValue(const std::string& name) {
+std::optional<Luid> Win32Power::LookupPrivilege(const std::string& name) {
   const std::u16string wide = Utf8ToUtf16(name);
   LUID luid{};
   if (!LookupPrivilegeValueW(nullptr, reinterpret_cast<const wchar_t*>(wide.c_str()), &luid)) {
