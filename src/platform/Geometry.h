@@ -16,12 +16,14 @@ inline constexpr TColor kSystemColorFlag = 0xFF000000;
 constexpr TColor SystemColor(int index) { return kSystemColorFlag + static_cast<TColor>(index); }
 constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000) == kSystemColorFlag; }
 constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr TColor RGB(int r, int g, int b) {
+// The names in parentheses stay clear of the same-named <windows.h> macros,
+// so this header can be included after it.
+constexpr TColor(RGB)(int r, int g, int b) {
   return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int(GetRValue)(TColor c) { return static_cast<int>(c & 0xFF); }
+constexpr int(GetGValue)(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int(GetBValue)(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 // RGB colours used by the windows.
 inline constexpr TColor clBlack = 0x000000;
@@ -65,6 +67,12 @@ struct TPoint {
   int x = 0;
   int y = 0;
   friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+struct TSize {
+  int cx = 0;
+  int cy = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
 };
 
 struct TRect {

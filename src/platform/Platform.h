@@ -11,6 +11,7 @@
 #include "platform/Process.h"
 #include "platform/ProfileFiles.h"
 #include "platform/Registry.h"
+#include "platform/Surface.h"
 
 namespace tandrel::platform {
 
@@ -23,6 +24,7 @@ class Platform {
   virtual Locale& locale() = 0;
   virtual Mutexes& mutexes() = 0;
   virtual Process& process() = 0;
+  virtual Painting& painting() = 0;
 };
 
 // The platform the program runs on. Install() makes one current (not owned);
