@@ -1,0 +1,85 @@
+# Shared pieces for running Windows programs under Wine on a machine without
+# a desktop: a private Xvfb and the one-time set-up of a Wine prefix.
+# Sourced by tools/wine-run.sh and scripts/run.sh; defines functions only.
+
+# The locale and quiet logging every Wine process of ours runs with: Chinese
+# Windows (code page 936, yyyy/M/d dates) needs the zh_CN.UTF-8 locale.
+tandrel_wine_environment() {
+  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEARCH=win64
+}
+
+# Starts Xvfb on a display number no one else holds (-displayfd lets the
+# server pick it and tells us once it accepts connections). Sets DISPLAY and
+# TANDREL_XVFB_PID. Its output goes to a log file, never to our stdout: a
+# leftover server holding ctest's pipe would keep the test from finishing.
+tandrel_start_xvfb() {
+  local geometry=${1:-1024x768x24} log=${2:-/dev/null}
+  local number_file
+  number_file=$(mktemp "${TMPDIR:-/tmp}/tandrel-xvfb.XXXXXX")
+  Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$number_file" </dev/null >>"$log" 2>&1 &
+  TANDREL_XVFB_PID=$!
+  local tries=0 number=""
+  while [ $tries -lt 200 ]; do
+    number=$(head -n 1 "$number_file" 2>/dev/null || true)
+    case $number in ''|*[!0-9]*) ;; *) break ;; esac
+    if ! kill -0 "$TANDREL_XVFB_PID" 2>/dev/null; then
+      rm -f "$number_file"
+      echo "wine: Xvfb exited before it was ready (log: $log)" >&2
+      TANDREL_XVFB_PID=""
+      return 1
+    fi
+    sleep 0.05
+    tries=$((tries + 1))
+  done
+  rm -f "$number_file"
+  case $number in
+    ''|*[!0-9]*)
+      echo "wine: Xvfb did not report a display within 10 s" >&2
+      kill "$TANDREL_XVFB_PID" 2>/dev/null || true
+      TANDREL_XVFB_PID=""
+      return 1 ;;
+  esac
+  export DISPLAY=":$number"
+}
+
+tandrel_stop_xvfb() {
+  if [ -n "${TANDREL_XVFB_PID:-}" ]; then
+    kill "$TANDREL_XVFB_PID" 2>/dev/null || true
+    wait "$TANDREL_XVFB_PID" 2>/dev/null || true
+    TANDREL_XVFB_PID=""
+  fi
+}
+
+# Ends every Wine process of one prefix (and only of that prefix) and waits
+# for its server to go, bounded so that a stuck server cannot hang us.
+tandrel_stop_wineserver() {
+  local prefix=$1
+  [ -d "$prefix" ] || return 0
+  WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX=$prefix timeout 15 wineserver -w >/dev/null 2>&1 || true
+}
+
+# Creates a Wine prefix from nothing: boots it (without the Mono and Gecko
+# installers, which would ask to download), then switches it to Wine's
+# registry virtual desktop. Without a window manager, hiding a top-level
+# window stalls about 2 s outside it; inside it `wine app.exe` still waits
+# for the program and returns its exit code, and screen coordinates equal
+# the X screen's. Needs DISPLAY.
+tandrel_create_prefix() {
+  local prefix=$1 desktop=${2:-1024x768}
+  mkdir -p "$prefix"
+  (
+    export WINEPREFIX=$prefix
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
+    # The registry reaches the disk when the server ends.
+    wineserver -w
+  )
+  if ! grep -q '"Default"="'"$desktop"'"' "$prefix/user.reg" 2>/dev/null; then
+    echo "wine: setting up the prefix $prefix failed" >&2
+    return 1
+  fi
+}
