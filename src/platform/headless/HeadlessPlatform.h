@@ -1,0 +1,42 @@
+// The simulated platform for tests: one member per service. The accessors
+// return the headless types, so a test holding a HeadlessPlatform reaches
+// the test controls (clock().Advance, registry().Protect, ...) directly.
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessClock.h"
+#include "platform/headless/HeadlessLocale.h"
+#include "platform/headless/HeadlessMutexes.h"
+#include "platform/headless/HeadlessProcess.h"
+#include "platform/headless/HeadlessProfileFiles.h"
+#include "platform/headless/HeadlessRegistry.h"
+
+namespace tandrel::platform {
+
+class HeadlessPlatform final : public Platform {
+ public:
+  HeadlessPlatform();
+  ~HeadlessPlatform() override;
+  HeadlessPlatform(const HeadlessPlatform&) = delete;
+  HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
+
+  HeadlessClock& clock() override { return clock_; }
+  HeadlessProfileFiles& profileFiles() override { return profileFiles_; }
+  HeadlessRegistry& registry() override { return registry_; }
+  HeadlessLocale& locale() override { return locale_; }
+  HeadlessMutexes& mutexes() override { return mutexes_; }
+  HeadlessProcess& process() override { return process_; }
+  // Until the headless painting service joins this class, asking for it
+  // throws std::logic_error.
+  Painting& painting() override;
+
+ private:
+  HeadlessClock clock_;
+  HeadlessProfileFiles profileFiles_;
+  HeadlessRegistry registry_;
+  HeadlessLocale locale_;
+  HeadlessMutexes mutexes_;
+  HeadlessProcess process_;
+};
+
+}  // namespace tandrel::platform
