@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace tandrel::platform {
 namespace {
@@ -18,5 +19,7 @@ Platform& Current() {
 }
 
 void Install(Platform* platform) { g_current = platform; }
+
+WindowSystem& Platform::windows() { throw std::logic_error("this platform has no window system"); }
 
 }  // namespace tandrel::platform

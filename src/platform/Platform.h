@@ -12,6 +12,7 @@
 #include "platform/ProfileFiles.h"
 #include "platform/Registry.h"
 #include "platform/Surface.h"
+#include "platform/WindowSystem.h"
 
 namespace tandrel::platform {
 
@@ -25,6 +26,8 @@ class Platform {
   virtual Mutexes& mutexes() = 0;
   virtual Process& process() = 0;
   virtual Painting& painting() = 0;
+  // Until a backend provides windows, asking for them throws std::logic_error.
+  virtual WindowSystem& windows();
 };
 
 // The platform the program runs on. Install() makes one current (not owned);

@@ -10,6 +10,7 @@
 #include "platform/headless/HeadlessProcess.h"
 #include "platform/headless/HeadlessProfileFiles.h"
 #include "platform/headless/HeadlessRegistry.h"
+#include "platform/headless/HeadlessWindowSystem.h"
 
 namespace tandrel::platform {
 
@@ -29,6 +30,7 @@ class HeadlessPlatform final : public Platform {
   // Until the headless painting service joins this class, asking for it
   // throws std::logic_error.
   Painting& painting() override;
+  HeadlessWindowSystem& windows() override { return windows_; }
 
  private:
   HeadlessClock clock_;
@@ -37,6 +39,8 @@ class HeadlessPlatform final : public Platform {
   HeadlessLocale locale_;
   HeadlessMutexes mutexes_;
   HeadlessProcess process_;
+  // Last: it reaches the other services (clock, painting) through this object.
+  HeadlessWindowSystem windows_{clock_, *this};
 };
 
 }  // namespace tandrel::platform

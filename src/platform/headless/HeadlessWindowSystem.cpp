@@ -75,8 +75,8 @@ std::string TwoDigits(int v) {
 
 }  // namespace
 
-HeadlessWindowSystem::HeadlessWindowSystem(HeadlessClock& clock, Painting* painting)
-    : clock_(clock), painting_(painting) {}
+HeadlessWindowSystem::HeadlessWindowSystem(HeadlessClock& clock, Platform& platform)
+    : clock_(clock), platform_(platform) {}
 
 HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
@@ -401,9 +401,9 @@ void HeadlessWindowSystem::Invalidate(WindowHandle window, const TRect* rect, bo
 void HeadlessWindowSystem::UpdateNow(WindowHandle window) {
   Window& w = Get(window);
   if (w.invalidations == 0) return;
-  if (painting_ && IsShowing(window)) {
+  if (IsShowing(window)) {
     TSize size = ClientSize(window);
-    auto scratch = painting_->CreateBitmapSurface(std::max(1, size.cx), std::max(1, size.cy), false);
+    auto scratch = platform_.painting().CreateBitmapSurface(std::max(1, size.cx), std::max(1, size.cy), false);
     PaintInto(w, *scratch, TPoint{0, 0});
   }
   if (Window* again = Find(window)) {
@@ -899,10 +899,9 @@ void HeadlessWindowSystem::PaintInto(Window& w, Surface& surface, TPoint origin)
 }
 
 std::unique_ptr<Surface> HeadlessWindowSystem::Render(WindowHandle window) {
-  if (!painting_) throw std::logic_error("headless: rendering needs the painting service");
   Window& w = Get(window);
   TSize size = ClientSize(window);
-  auto surface = painting_->CreateBitmapSurface(std::max(1, size.cx), std::max(1, size.cy), false);
+  auto surface = platform_.painting().CreateBitmapSurface(std::max(1, size.cx), std::max(1, size.cy), false);
   PaintInto(w, *surface, TPoint{0, 0});
   return surface;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Platform.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/HeadlessClock.h"
 
@@ -19,9 +20,9 @@ namespace tandrel::platform {
 
 class HeadlessWindowSystem final : public WindowSystem {
  public:
-  // `painting` makes the raster surfaces that windows paint into (not owned;
-  // may be null when a test never paints).
-  HeadlessWindowSystem(HeadlessClock& clock, Painting* painting);
+  // The platform's painting service makes the raster surfaces that windows
+  // paint into; it is asked for only when something is painted.
+  HeadlessWindowSystem(HeadlessClock& clock, Platform& platform);
   ~HeadlessWindowSystem() override;
 
   // --- WindowSystem ---
@@ -192,7 +193,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   void DestroyTree(Window& w);
 
   HeadlessClock& clock_;
-  Painting* painting_;  // not owned
+  Platform& platform_;  // not owned; owns this object
   std::map<std::uintptr_t, std::unique_ptr<Window>> windows_;
   std::vector<std::uintptr_t> topLevel_;  // back to front
   std::uintptr_t nextHandle_ = 0x100;
