@@ -133,6 +133,13 @@ TDateTime LocalTimeToDateTime(const platform::LocalTime& t) {
 
 TDateTime Now() { return LocalTimeToDateTime(platform::Current().clock().Now()); }
 TDateTime Date() { return DateOf(Now()); }
-TDateTime Time() { return TimeOf(Now()); }
+
+// From the clock's fields, not from Now(): the fraction of a large day
+// number has lost a few bits.
+TDateTime Time() {
+  const platform::LocalTime t = platform::Current().clock().Now();
+  if (auto time = TryEncodeTime(t.hour, t.minute, t.second, t.millisecond)) return *time;
+  throw EConvertError("Invalid date-time value");
+}
 
 }  // namespace tandrel
