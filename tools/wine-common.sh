@@ -83,3 +83,30 @@ tandrel_create_prefix() {
     return 1
   fi
 }
+
+# Makes the template prefix once (a fresh prefix costs about 12 s, a copy about
+# 1 s) and copies it to <prefix>. A lock keeps parallel callers from building
+# it twice; a stamp with Wine's version makes a Wine upgrade rebuild it.
+# Needs DISPLAY.
+tandrel_copy_template() {
+  local template=$1 prefix=$2
+  local lock stamp wine_version started
+  mkdir -p "$(dirname "$template")"
+  exec {lock}>"$template.lock"
+  flock "$lock"
+  stamp="$template/.tandrel-template"
+  wine_version=$(wine --version 2>/dev/null || echo unknown)
+  if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$wine_version" ]; then
+    started=$(date +%s%N)
+    rm -rf "$template" "$template.partial"
+    if ! tandrel_create_prefix "$template.partial" 1024x768; then
+      exec {lock}>&-
+      return 1
+    fi
+    mv "$template.partial" "$template"
+    echo "$wine_version" >"$stamp"
+    echo "wine: made the template prefix $template in $((($(date +%s%N) - started) / 1000000)) ms" >&2
+  fi
+  cp -a "$template" "$prefix"
+  exec {lock}>&-
+}

@@ -52,7 +52,6 @@ time_limit=${TANDREL_WINE_TIMEOUT:-1800}
 session_dir=$(mktemp -d "${TMPDIR:-/tmp}/tandrel-wine-run.XXXXXX")
 prefix=$session_dir/prefix
 xvfb_log=$session_dir/xvfb.log
-janitor_pid=""
 program_pid=""
 
 cleanup() {
@@ -63,9 +62,6 @@ cleanup() {
   fi
   tandrel_stop_wineserver "$prefix"
   tandrel_stop_xvfb
-  if [ -n "$janitor_pid" ]; then
-    kill "$janitor_pid" 2>/dev/null || true
-  fi
   if [ "${TANDREL_WINE_KEEP:-0}" = 1 ]; then
     echo "wine-run: kept the prefix in $prefix" >&2
   else
@@ -78,41 +74,33 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
-# A runner killed outright (SIGKILL, as a test harness may do) runs no trap:
-# a detached watcher then ends the prefix's processes and the X server.
+# A runner killed outright runs no trap, and ctest, on a timeout, kills the
+# runner and every process below it. A watcher outside that tree (started
+# through a short-lived subshell, so that init adopts it) then ends the
+# prefix's Wine processes and the X server and removes the session folder.
+# After a normal end it finds the folder gone and does nothing.
 start_janitor() {
-  local runner=$$ xvfb=$TANDREL_XVFB_PID
-  setsid bash -c '
-    while kill -0 "$1" 2>/dev/null; do sleep 1; done
-    WINEPREFIX="$2" wineserver -k >/dev/null 2>&1
-    kill "$3" 2>/dev/null
-    [ "$5" = 1 ] || rm -rf "$4"
-  ' janitor "$runner" "$prefix" "$xvfb" "$session_dir" "${TANDREL_WINE_KEEP:-0}" \
-    </dev/null >/dev/null 2>&1 &
-  janitor_pid=$!
+  local runner=$$ xvfb=$TANDREL_XVFB_PID keep=${TANDREL_WINE_KEEP:-0}
+  (
+    setsid bash -c '
+      runner=$1 prefix=$2 xvfb=$3 session=$4 keep=$5
+      while kill -0 "$runner" 2>/dev/null; do sleep 1; done
+      [ -d "$session" ] || exit 0
+      if [ -d "$prefix" ]; then
+        WINEPREFIX=$prefix wineserver -k
+        WINEPREFIX=$prefix timeout 15 wineserver -w
+      fi
+      [ "$(cat "/proc/$xvfb/comm" 2>/dev/null)" = Xvfb ] && kill "$xvfb"
+      [ "$keep" = 1 ] || rm -rf "$session"
+    ' janitor "$runner" "$prefix" "$xvfb" "$session_dir" "$keep" </dev/null >/dev/null 2>&1 &
+  )
 }
 
 tandrel_wine_environment
 tandrel_start_xvfb 1024x768x24 "$xvfb_log"
 start_janitor
 
-# One template per build tree; parallel tests wait for whoever makes it.
-mkdir -p "$(dirname "$template")"
-exec {template_lock}>"$template.lock"
-flock "$template_lock"
-stamp="$template/.tandrel-template"
-wine_version=$(wine --version 2>/dev/null || echo unknown)
-if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$wine_version" ]; then
-  started=$(date +%s%N)
-  rm -rf "$template" "$template.partial"
-  tandrel_create_prefix "$template.partial" 1024x768
-  mv "$template.partial" "$template"
-  echo "$wine_version" >"$stamp"
-  echo "wine-run: made the template prefix $template in $((($(date +%s%N) - started) / 1000000)) ms" >&2
-fi
-cp -a "$template" "$prefix"
-flock -u "$template_lock"
-exec {template_lock}>&-
+tandrel_copy_template "$template" "$prefix"
 export WINEPREFIX=$prefix
 
 windows_arguments=()
