@@ -1,0 +1,41 @@
+// The real platform: one member per service, each a thin layer over the
+// wide Windows API.
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32Mutexes.h"
+#include "platform/win32/Win32Process.h"
+#include "platform/win32/Win32ProfileFiles.h"
+#include "platform/win32/Win32Registry.h"
+
+namespace tandrel::platform {
+
+class Win32Platform final : public Platform {
+ public:
+  Win32Platform();
+  ~Win32Platform() override;
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  Win32Clock& clock() override { return clock_; }
+  Win32ProfileFiles& profileFiles() override { return profileFiles_; }
+  Win32Registry& registry() override { return registry_; }
+  Win32Locale& locale() override { return locale_; }
+  Win32Mutexes& mutexes() override { return mutexes_; }
+  Win32Process& process() override { return process_; }
+  // Until the painting service joins this class, asking for it throws
+  // std::logic_error.
+  Painting& painting() override;
+
+ private:
+  Win32Clock clock_;
+  Win32ProfileFiles profileFiles_;
+  Win32Registry registry_;
+  Win32Locale locale_;
+  Win32Mutexes mutexes_;
+  Win32Process process_;
+};
+
+}  // namespace tandrel::platform
