@@ -2,6 +2,12 @@
 function(tandrel_warnings target)
   if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wsuggest-override -Werror)
+    # GCC 12 reports a bogus -Wrestrict inside libstdc++'s string operator+
+    # when optimising (GCC bug 105329, fixed in 13): the MinGW release build
+    # would fail on correct code.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+      target_compile_options(${target} PRIVATE -Wno-restrict)
+    endif()
   elseif(MSVC)
     target_compile_options(${target} PRIVATE /W4 /WX /utf-8)
   endif()
