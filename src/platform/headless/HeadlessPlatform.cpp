@@ -9,8 +9,4 @@ namespace tandrel::platform {
 HeadlessPlatform::HeadlessPlatform() = default;
 HeadlessPlatform::~HeadlessPlatform() = default;
 
-Painting& HeadlessPlatform::painting() {
-  throw std::logic_error("HeadlessPlatform: no painting service yet");
-}
-
 }  // namespace tandrel::platform

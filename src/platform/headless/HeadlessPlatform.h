@@ -7,6 +7,7 @@
 #include "platform/headless/HeadlessClock.h"
 #include "platform/headless/HeadlessLocale.h"
 #include "platform/headless/HeadlessMutexes.h"
+#include "platform/headless/HeadlessPainting.h"
 #include "platform/headless/HeadlessProcess.h"
 #include "platform/headless/HeadlessProfileFiles.h"
 #include "platform/headless/HeadlessRegistry.h"
@@ -27,9 +28,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessLocale& locale() override { return locale_; }
   HeadlessMutexes& mutexes() override { return mutexes_; }
   HeadlessProcess& process() override { return process_; }
-  // Until the headless painting service joins this class, asking for it
-  // throws std::logic_error.
-  Painting& painting() override;
+  HeadlessPainting& painting() override { return painting_; }
   HeadlessWindowSystem& windows() override { return windows_; }
 
  private:
@@ -39,6 +38,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessLocale locale_;
   HeadlessMutexes mutexes_;
   HeadlessProcess process_;
+  HeadlessPainting painting_;
   // Last: it reaches the other services (clock, painting) through this object.
   HeadlessWindowSystem windows_{clock_, *this};
 };
