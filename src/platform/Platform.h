@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/Mutex.h"
+#include "platform/Power.h"
 #include "platform/Process.h"
 #include "platform/ProfileFiles.h"
 #include "platform/Registry.h"
@@ -26,6 +27,7 @@ class Platform {
   virtual Mutexes& mutexes() = 0;
   virtual Process& process() = 0;
   virtual Painting& painting() = 0;
+  virtual Power& power() = 0;
   // Until a backend provides windows, asking for them throws std::logic_error.
   virtual WindowSystem& windows();
 };

@@ -8,6 +8,7 @@
 #include "platform/headless/HeadlessLocale.h"
 #include "platform/headless/HeadlessMutexes.h"
 #include "platform/headless/HeadlessPainting.h"
+#include "platform/headless/HeadlessPower.h"
 #include "platform/headless/HeadlessProcess.h"
 #include "platform/headless/HeadlessProfileFiles.h"
 #include "platform/headless/HeadlessRegistry.h"
@@ -29,6 +30,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessMutexes& mutexes() override { return mutexes_; }
   HeadlessProcess& process() override { return process_; }
   HeadlessPainting& painting() override { return painting_; }
+  HeadlessPower& power() override { return power_; }
   HeadlessWindowSystem& windows() override { return windows_; }
 
  private:
@@ -39,6 +41,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessMutexes mutexes_;
   HeadlessProcess process_;
   HeadlessPainting painting_;
+  HeadlessPower power_;
   // Last: it reaches the other services (clock, painting) through this object.
   HeadlessWindowSystem windows_{clock_, *this};
 };

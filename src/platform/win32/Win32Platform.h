@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Mutexes.h"
+#include "platform/win32/Win32Power.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32Registry.h"
@@ -25,6 +26,7 @@ class Win32Platform final : public Platform {
   Win32Locale& locale() override { return locale_; }
   Win32Mutexes& mutexes() override { return mutexes_; }
   Win32Process& process() override { return process_; }
+  Win32Power& power() override { return power_; }
   // Until the painting service joins this class, asking for it throws
   // std::logic_error.
   Painting& painting() override;
@@ -36,6 +38,7 @@ class Win32Platform final : public Platform {
   Win32Locale locale_;
   Win32Mutexes mutexes_;
   Win32Process process_;
+  Win32Power power_;
 };
 
 }  // namespace tandrel::platform
