@@ -1,0 +1,272 @@
+#include "framework/Form.h"
+
+#include <cctype>
+#include <exception>
+
+#include "framework/Application.h"
+
+namespace tandrel {
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  SetParentFont(false);
+  SetColor(clBtnFace);
+}
+
+TCustomForm::~TCustomForm() {
+  OnDestroy(this);
+  if (TApplication* app = TApplication::Instance()) app->FormGone(this);
+  // Owned controls go while this form is still whole.
+  DestroyComponents();
+}
+
+void TCustomForm::AfterConstruction() {
+  HandleNeeded();
+  DoCreate();
+}
+
+void TCustomForm::DoCreate() {
+  try {
+    OnCreate(this);
+  } catch (...) {
+    // The form is created anyway; the error is only reported.
+    if (TApplication* app = TApplication::Instance()) {
+      app->HandleException(std::current_exception());
+    } else {
+      throw;
+    }
+  }
+}
+
+platform::WindowSpec TCustomForm::FrameSpec() const {
+  platform::WindowSpec spec;
+  spec.kind = platform::WindowKind::Form;
+  switch (borderStyle_) {
+    case TFormBorderStyle::bsNone: spec.border = platform::FormBorder::None; break;
+    case TFormBorderStyle::bsSingle: spec.border = platform::FormBorder::Single; break;
+    case TFormBorderStyle::bsSizeable: spec.border = platform::FormBorder::Sizeable; break;
+  }
+  bool framed = borderStyle_ != TFormBorderStyle::bsNone;
+  spec.systemMenu = framed && (borderIcons_ & biSystemMenu) != 0;
+  spec.minimizeBox = spec.systemMenu && (borderIcons_ & biMinimize) != 0;
+  spec.maximizeBox = spec.systemMenu && (borderIcons_ & biMaximize) != 0;
+  spec.topMost = formStyle_ == TFormStyle::fsStayOnTop;
+  return spec;
+}
+
+void TCustomForm::CreateParams(platform::WindowSpec& spec) {
+  spec = FrameSpec();
+  if (TApplication* app = TApplication::Instance()) spec.parent = app->Handle();
+  spec.bounds = BoundsRect();
+  spec.text = Caption();
+  spec.visible = false;  // SetVisible shows it, activating it
+  spec.enabled = Enabled();
+}
+
+void TCustomForm::HandleCreated() { Windows().SetAppIcon(Handle()); }
+
+void TCustomForm::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  TRect outer = Windows().FormBoundsForClient(FrameSpec(), Bounds(0, 0, width, height));
+  TControl::SetBounds(Left(), Top(), outer.Width(), outer.Height());
+}
+
+void TCustomForm::SetBounds(int left, int top, int width, int height) {
+  TRect frame = Windows().FormBoundsForClient(FrameSpec(), TRect{});
+  clientWidth_ = std::max(0, width - frame.Width());
+  clientHeight_ = std::max(0, height - frame.Height());
+  TControl::SetBounds(left, top, width, height);
+}
+
+TRect TCustomForm::ClientRect() const { return Bounds(0, 0, clientWidth_, clientHeight_); }
+
+TPoint TCustomForm::ClientToScreen(TPoint p) const {
+  if (HandleAllocated()) return TWinControl::ClientToScreen(p);
+  TRect frame = Windows().FormBoundsForClient(FrameSpec(), TRect{});
+  return TPoint{Left() - frame.left + p.x, Top() - frame.top + p.y};
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
+  if (borderStyle_ == style) return;
+  borderStyle_ = style;
+  SetClientSize(clientWidth_, clientHeight_);
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons icons) { borderIcons_ = icons; }
+
+void TCustomForm::SetFormStyle(TFormStyle style) {
+  if (formStyle_ == style) return;
+  formStyle_ = style;
+  if (HandleAllocated() && !Loading()) {
+    Windows().SetTopMost(Handle(), style == TFormStyle::fsStayOnTop);
+  }
+}
+
+TWindowState TCustomForm::WindowState() const {
+  if (HandleAllocated() && Windows().IsMinimized(const_cast<TCustomForm*>(this)->Handle())) {
+    return TWindowState::wsMinimized;
+  }
+  if (TApplication* app = TApplication::Instance(); app && app->MainForm() == this && app->Minimized()) {
+    return TWindowState::wsMinimized;
+  }
+  return TWindowState::wsNormal;
+}
+
+void TCustomForm::PlaceByPosition() {
+  if (placed_) return;
+  placed_ = true;
+  if (position_ == TPosition::poDesigned) return;
+  TRect screen = Windows().ScreenRect();
+  int left = screen.left + (screen.Width() - Width()) / 2;
+  int top = screen.top + (screen.Height() - Height()) / 2;
+  TControl::SetBounds(left, top, Width(), Height());
+}
+
+void TCustomForm::SetVisible(bool visible) {
+  if (visible && !Loading()) {
+    HandleNeeded();
+    PlaceByPosition();
+  }
+  TControl::SetVisible(visible);
+}
+
+void TCustomForm::VisibleChanged() {
+  if (!HandleAllocated() || Loading()) return;
+  if (Visible()) {
+    OnShow(this);
+    Windows().Show(Handle(), platform::ShowCommand::Show);
+  } else {
+    OnHide(this);
+    Windows().Show(Handle(), platform::ShowCommand::Hide);
+  }
+}
+
+void TCustomForm::Show() {
+  SetVisible(true);
+  BringToFront();
+}
+
+void TCustomForm::BringToFront() {
+  if (!HandleAllocated() || !Visible()) return;
+  Windows().BringToTop(Handle());
+  Windows().SetForeground(Handle());
+}
+
+void TCustomForm::TextChanged() {
+  if (HandleAllocated() && !Loading()) Windows().SetText(Handle(), Caption());
+}
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::Close() {
+  if (!CloseQuery()) return;
+  TCloseAction action = TCloseAction::caHide;
+  OnClose(this, action);
+  if (action == TCloseAction::caNone) return;
+  TApplication* app = TApplication::Instance();
+  if (app && app->MainForm() == this) {
+    app->Terminate();
+    return;
+  }
+  if (action == TCloseAction::caMinimize) {
+    Windows().Show(Handle(), platform::ShowCommand::Minimize);
+  } else {
+    Hide();
+  }
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) { activeControl_ = control; }
+
+void TCustomForm::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  int n = static_cast<int>(list.size());
+  if (n == 0) return;
+  int index = -1;
+  for (int i = 0; i < n; ++i) {
+    if (list[static_cast<size_t>(i)] == current) index = i;
+  }
+  for (int step = 1; step <= n; ++step) {
+    int j;
+    if (index < 0) j = forward ? step - 1 : n - step;
+    else j = ((index + (forward ? step : -step)) % n + n) % n;
+    TWinControl* c = list[static_cast<size_t>(j)];
+    if (c == current) continue;
+    if (c->CanFocus() && (!checkTabStop || c->TabStop())) {
+      c->SetFocus();
+      return;
+    }
+  }
+}
+
+bool TCustomForm::DialogKey(int key, TShiftState shift) {
+  using namespace platform;
+  if (key == vk::kTab && !(shift & (shift::kAlt | shift::kCtrl))) {
+    SelectNext(activeControl_, !(shift & shift::kShift), true);
+    return true;
+  }
+  return false;
+}
+
+bool TCustomForm::DialogChar(char32_t ch) {
+  if (ch >= 0x80) return false;
+  char32_t wanted = static_cast<char32_t>(std::tolower(static_cast<int>(ch)));
+  TControl* found = nullptr;
+  auto search = [&](auto& self, TWinControl* parent) -> void {
+    for (int i = 0; i < parent->ControlCount() && !found; ++i) {
+      TControl* c = parent->Controls(i);
+      if (!c->Visible() || !c->Enabled()) continue;
+      if (c->AcceleratorChar() == wanted) {
+        found = c;
+        return;
+      }
+      if (auto* w = dynamic_cast<TWinControl*>(c)) self(self, w);
+    }
+  };
+  search(search, this);
+  if (!found) return false;
+  found->AcceleratorPressed();
+  return true;
+}
+
+void TCustomForm::WindowActivated(bool active) {
+  TApplication* app = TApplication::Instance();
+  if (!active) {
+    if (app) app->FormWindowDeactivated(this);
+    return;
+  }
+  if (activeControl_ && activeControl_->CanFocus()) {
+    Windows().SetFocus(activeControl_->Handle());
+  } else {
+    activeControl_ = nullptr;
+    SelectNext(nullptr, true, true);
+  }
+  if (app) app->FormWindowActivated(this);
+}
+
+void TCustomForm::WindowCloseRequested() { Close(); }
+
+bool TCustomForm::WindowMinimizeRequested() {
+  TApplication* app = TApplication::Instance();
+  if (!app || app->MainForm() != this) return false;
+  app->Minimize();
+  return true;
+}
+
+bool TCustomForm::WindowQueryEndSession() { return CloseQuery(); }
+
+void TCustomForm::WindowMoved(const TRect& bounds) {
+  if (bounds.Width() == Width() && bounds.Height() == Height()) StoreBounds(bounds);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == activeControl_) activeControl_ = nullptr;
+}
+
+}  // namespace tandrel

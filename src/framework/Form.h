@@ -1,0 +1,122 @@
+// TForm: a top-level window owned by the application's hidden window. Stored
+// caption and client size, border style and icons, always on top, centred
+// placement, OnCreate run after construction, OnActivate when the program's
+// focus comes to this form, close query (also for the end of the session),
+// Show, Hide, Close, modal result.
+#pragma once
+
+#include "framework/WinControl.h"
+
+namespace tandrel {
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable };
+using TBorderIcons = unsigned;
+inline constexpr TBorderIcons biSystemMenu = 1;
+inline constexpr TBorderIcons biMinimize = 2;
+inline constexpr TBorderIcons biMaximize = 4;
+enum class TFormStyle { fsNormal, fsStayOnTop };
+enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
+enum class TWindowState { wsNormal, wsMinimized };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+
+using TCloseEvent = TEvent<TObject*, TCloseAction&>;
+
+class TCustomForm : public TWinControl {
+ public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  // Runs OnCreate. TApplication::CreateForm calls it right after the
+  // constructor; an error raised in OnCreate goes to the error box and the
+  // form stays created.
+  void AfterConstruction();
+
+  void SetBounds(int left, int top, int width, int height) override;
+  TRect ClientRect() const override;
+  void SetClientWidth(int width) { SetClientSize(width, clientHeight_); }
+  void SetClientHeight(int height) { SetClientSize(clientWidth_, height); }
+  void SetClientSize(int width, int height);
+  TPoint ClientToScreen(TPoint p) const override;
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  TWindowState WindowState() const;
+
+  void SetVisible(bool visible) override;
+  // Shows the form, brings it to the front and activates it.
+  void Show();
+  void Hide() { SetVisible(false); }
+  void BringToFront();
+  // Asks OnCloseQuery; when allowed, hides the form (the main form ends the
+  // program).
+  void Close();
+  // OnCloseQuery's answer (true without a handler).
+  virtual bool CloseQuery();
+
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult result) { modalResult_ = result; }
+
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* control);
+  // Moves the focus to the next (or previous) focusable control in tab order.
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+  // Keys and characters that no focused control took: Tab moves the focus,
+  // an accelerator character clicks its control.
+  bool DialogKey(int key, TShiftState shift);
+  bool DialogChar(char32_t ch);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TCloseQueryEvent OnCloseQuery;
+  TCloseEvent OnClose;
+
+ protected:
+  void CreateParams(platform::WindowSpec& spec) override;
+  void HandleCreated() override;
+  void TextChanged() override;
+  void VisibleChanged() override;
+  virtual void DoCreate();
+  void DoActivate() { OnActivate(this); }
+  void DoDeactivate() { OnDeactivate(this); }
+  friend class TApplication;
+
+  void WindowActivated(bool active) override;
+  void WindowCloseRequested() override;
+  bool WindowMinimizeRequested() override;
+  bool WindowQueryEndSession() override;
+  void WindowMoved(const TRect& bounds) override;
+
+ private:
+  platform::WindowSpec FrameSpec() const;
+  void PlaceByPosition();
+  void Notification(TComponent* component, TOperation operation) override;
+
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+  TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  TFormStyle formStyle_ = TFormStyle::fsNormal;
+  TPosition position_ = TPosition::poDesigned;
+  TModalResult modalResult_ = mrNone;
+  TWinControl* activeControl_ = nullptr;  // not owned
+  bool placed_ = false;
+};
+
+class TForm : public TCustomForm {
+ public:
+  explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};
+
+}  // namespace tandrel

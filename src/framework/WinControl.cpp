@@ -1,0 +1,436 @@
+#include "framework/WinControl.h"
+
+#include <algorithm>
+
+#include "framework/Application.h"
+#include "framework/Form.h"
+
+namespace tandrel {
+
+namespace {
+
+TMouseButton ToButton(platform::MouseButton b) {
+  switch (b) {
+    case platform::MouseButton::Right: return TMouseButton::mbRight;
+    case platform::MouseButton::Middle: return TMouseButton::mbMiddle;
+    case platform::MouseButton::Left: break;
+  }
+  return TMouseButton::mbLeft;
+}
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  // Children that outlive this control (owned elsewhere) lose their parent.
+  for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
+  DestroyHandle();
+}
+
+platform::WindowHandle TWinControl::Handle() {
+  if (!handle_) CreateHandle();
+  return handle_;
+}
+
+void TWinControl::CreateParams(platform::WindowSpec& spec) {
+  spec.kind = platform::WindowKind::Control;
+  spec.parent = Parent() ? Parent()->Handle() : platform::WindowHandle{};
+  spec.bounds = BoundsRect();
+  spec.text = Caption();
+  spec.visible = Visible();
+  spec.enabled = Enabled();
+  spec.tabStop = tabStop_;
+  spec.frameWidth = FrameWidth();
+}
+
+void TWinControl::CreateHandle() {
+  if (handle_) return;
+  platform::WindowSpec spec;
+  CreateParams(spec);
+  handle_ = Windows().Create(spec, this);
+  lastClientSize_ = Windows().ClientSize(handle_);
+  HandleCreated();
+  // Windowed children get their windows in z-order, so the stacking matches.
+  for (TControl* c : std::vector<TControl*>(controls_)) {
+    if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+  }
+}
+
+void TWinControl::DestroyHandle() {
+  if (!handle_) return;
+  platform::WindowHandle h = handle_;
+  // Children's windows go with this one; forget their handles first.
+  for (TControl* c : controls_) {
+    if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+  }
+  handle_ = {};
+  Windows().Destroy(h);
+}
+
+void TWinControl::WindowDestroyed() { handle_ = {}; }
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    tabList_.push_back(w);
+    if (handle_ && !Loading() && !control->Loading()) w->CreateHandle();
+  } else {
+    control->Invalidate();
+  }
+  if (control->Align() != TAlign::alNone && !Loading()) Realign();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (TApplication* app = TApplication::Instance()) app->ControlGone(control);
+  if (captureControl_ == control) captureControl_ = nullptr;
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+    w->DestroyHandle();
+  } else if (HandleAllocated()) {
+    InvalidateRect(control->BoundsRect(), true);
+  }
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+}
+
+TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* c = *it;
+    if (c->IsWindowed() || !c->Visible()) continue;
+    if (!allowDisabled && !c->Enabled()) continue;
+    if (c->BoundsRect().Contains(p)) return c;
+  }
+  return nullptr;
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& list = Parent()->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+  if (!Parent()) return;
+  auto& list = Parent()->tabList_;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  order = std::clamp(order, 0, static_cast<int>(list.size()));
+  list.insert(list.begin() + order, this);
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent()) {
+    if (!c->Visible() || !c->Enabled()) return false;
+  }
+  return GetParentForm() != nullptr;
+}
+
+bool TWinControl::Focused() { return handle_ && Windows().GetFocus() == handle_; }
+
+void TWinControl::SetFocus() {
+  if (TCustomForm* form = GetParentForm(); form && form != this) form->SetActiveControl(this);
+  if (!CanFocus()) return;
+  Windows().SetFocus(Handle());
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* c : tabList_) {
+    list.push_back(c);
+    c->GetTabOrderList(list);
+  }
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+}
+
+void TWinControl::BoundsChanged(bool resized) {
+  if (handle_ && !Loading()) Windows().SetBounds(handle_, BoundsRect());
+  if (resized && !Loading()) Realign();
+}
+
+TRect TWinControl::ClientRect() const {
+  int fw = FrameWidth();
+  return Bounds(0, 0, std::max(0, Width() - 2 * fw), std::max(0, Height() - 2 * fw));
+}
+
+TPoint TWinControl::ClientToScreen(TPoint p) const {
+  if (handle_) return Windows().ClientToScreen(handle_, p);
+  int fw = FrameWidth();
+  return TControl::ClientToScreen(TPoint{p.x + fw, p.y + fw});
+}
+
+void TWinControl::Realign() {
+  if (Loading() || realigning_) return;
+  realigning_ = true;
+  TRect r = ClientRect();
+  AdjustClientRect(r);
+  AlignControls(r);
+  realigning_ = false;
+}
+
+void TWinControl::AlignControls(TRect r) {
+  auto aligned = [this](TAlign a) {
+    std::vector<TControl*> list;
+    for (TControl* c : controls_) {
+      if (c->Align() == a && c->Visible()) list.push_back(c);
+    }
+    return list;
+  };
+  // Top and bottom first (full width), then left and right in what is left,
+  // then the client. Each group keeps the order of the controls' positions.
+  auto tops = aligned(TAlign::alTop);
+  std::stable_sort(tops.begin(), tops.end(), [](auto* a, auto* b) { return a->Top() < b->Top(); });
+  for (TControl* c : tops) {
+    c->SetBounds(r.left, r.top, r.Width(), c->Height());
+    r.top += c->Height();
+  }
+  auto bottoms = aligned(TAlign::alBottom);
+  std::stable_sort(bottoms.begin(), bottoms.end(),
+                   [](auto* a, auto* b) { return a->Top() > b->Top(); });
+  for (TControl* c : bottoms) {
+    c->SetBounds(r.left, r.bottom - c->Height(), r.Width(), c->Height());
+    r.bottom -= c->Height();
+  }
+  auto lefts = aligned(TAlign::alLeft);
+  std::stable_sort(lefts.begin(), lefts.end(),
+                   [](auto* a, auto* b) { return a->Left() < b->Left(); });
+  for (TControl* c : lefts) {
+    c->SetBounds(r.left, r.top, c->Width(), r.Height());
+    r.left += c->Width();
+  }
+  auto rights = aligned(TAlign::alRight);
+  std::stable_sort(rights.begin(), rights.end(),
+                   [](auto* a, auto* b) { return a->Left() > b->Left(); });
+  for (TControl* c : rights) {
+    c->SetBounds(r.right - c->Width(), r.top, c->Width(), r.Height());
+    r.right -= c->Width();
+  }
+  for (TControl* c : aligned(TAlign::alClient)) {
+    c->SetBounds(r.left, r.top, r.Width(), r.Height());
+  }
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) Windows().Invalidate(handle_, nullptr, !IsOpaque());
+}
+
+void TWinControl::InvalidateRect(const TRect& r, bool erase) {
+  if (handle_) Windows().Invalidate(handle_, &r, erase);
+}
+
+void TWinControl::Update() {
+  if (handle_) Windows().UpdateNow(handle_);
+}
+
+void TWinControl::TextChanged() {
+  if (handle_ && !Loading()) Windows().SetText(handle_, Caption());
+  Invalidate();
+}
+
+void TWinControl::EnabledChanged() {
+  if (handle_ && !Loading()) Windows().SetEnabled(handle_, Enabled());
+  Invalidate();
+}
+
+void TWinControl::VisibleChanged() {
+  if (handle_ && !Loading()) {
+    Windows().Show(handle_, Visible() ? platform::ShowCommand::ShowNoActivate
+                                      : platform::ShowCommand::Hide);
+  }
+}
+
+void TWinControl::ColorChanged() {
+  Invalidate();
+  for (TControl* c : controls_) c->ParentColorChanged();
+}
+
+void TWinControl::FontChanged() {
+  Invalidate();
+  for (TControl* c : controls_) c->ParentFontChanged();
+}
+
+void TWinControl::ParentColorChanged() { TControl::ParentColorChanged(); }
+void TWinControl::ParentFontChanged() { TControl::ParentFontChanged(); }
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  // The window is made now, with everything the layout stored.
+  if (Parent() && Parent()->HandleAllocated()) CreateHandle();
+  if (handle_) {
+    Windows().SetBounds(handle_, BoundsRect());
+    Windows().SetText(handle_, Caption());
+    Windows().SetEnabled(handle_, Enabled());
+    Windows().Show(handle_, Visible() ? platform::ShowCommand::ShowNoActivate
+                                      : platform::ShowCommand::Hide);
+  }
+  Realign();
+}
+
+bool TWinControl::EraseBackground(TCanvas& canvas) {
+  canvas.Brush.SetColor(Color());
+  canvas.Brush.SetStyle(bsSolid);
+  canvas.FillRect(ClientRect());
+  return true;
+}
+
+bool TWinControl::SetCursorHook(int hitTest) {
+  if (hitTest != platform::hit::kClient) return false;
+  TControl* c = captureControl_;
+  if (!c) {
+    TPoint cursor = Windows().CursorPos();
+    TPoint origin = ClientToScreen(TPoint{0, 0});
+    c = ControlAtPos(TPoint{cursor.x - origin.x, cursor.y - origin.y});
+  }
+  if (!c) c = this;
+  if (c->Cursor() == TCursor::Arrow) return false;
+  Windows().SetCursor(c->Cursor());
+  return true;
+}
+
+void TWinControl::KeyDown(int& key, TShiftState shift) { OnKeyDown(this, key, shift); }
+void TWinControl::KeyUp(int& key, TShiftState shift) { OnKeyUp(this, key, shift); }
+void TWinControl::KeyPress(char32_t& ch) { OnKeyPress(this, ch); }
+void TWinControl::DoEnter() { OnEnter(this); }
+void TWinControl::DoExit() { OnExit(this); }
+
+void TWinControl::PaintControls(TCanvas& canvas) {
+  for (TControl* c : std::vector<TControl*>(controls_)) {
+    if (c->IsWindowed() || !c->Visible()) continue;
+    TRect b = c->BoundsRect();
+    if (b.IsEmpty()) continue;
+    int saved = canvas.SaveState();
+    canvas.IntersectClipRect(b);
+    canvas.OffsetViewportOrigin(b.left, b.top);
+    c->PaintOn(canvas);
+    canvas.RestoreState(saved);
+  }
+}
+
+// --- The standard dispatch of platform events ---
+
+void TWinControl::WindowPaint(platform::Surface& surface, const TRect& dirty) {
+  (void)dirty;
+  paintCanvas_.SetSurface(&surface);
+  try {
+    PaintWindow(paintCanvas_);
+    PaintControls(paintCanvas_);
+  } catch (...) {
+    paintCanvas_.SetSurface(nullptr);
+    throw;
+  }
+  paintCanvas_.SetSurface(nullptr);
+}
+
+bool TWinControl::WindowEraseBackground(platform::Surface& surface) {
+  TCanvas canvas(&surface);
+  return EraseBackground(canvas);
+}
+
+void TWinControl::WindowNcPaint(platform::Surface& surface) {
+  TCanvas canvas(&surface);
+  PaintNonClient(canvas);
+}
+
+int TWinControl::WindowHitTest(TPoint client, int defaultResult) {
+  return HitTest(client, defaultResult);
+}
+
+bool TWinControl::WindowSetCursor(int hitTest) { return SetCursorHook(hitTest); }
+
+void TWinControl::WindowMoved(const TRect& bounds) {
+  (void)bounds;
+}
+
+void TWinControl::WindowSized(int clientWidth, int clientHeight) {
+  int dx = clientWidth - lastClientSize_.cx;
+  int dy = clientHeight - lastClientSize_.cy;
+  lastClientSize_ = TSize{clientWidth, clientHeight};
+  if (dx == 0 && dy == 0) return;
+  for (TControl* c : std::vector<TControl*>(controls_)) c->ApplyAnchors(dx, dy);
+  Realign();
+}
+
+TControl* TWinControl::MouseTarget(TPoint at) const {
+  if (captureControl_) return captureControl_;
+  TControl* c = ControlAtPos(at);
+  return c ? c : const_cast<TWinControl*>(this);
+}
+
+void TWinControl::WindowMouseMove(TPoint at, unsigned shiftState) {
+  Windows().TrackMouseLeave(handle_);
+  TControl* target = MouseTarget(at);
+  if (TApplication* app = TApplication::Instance()) app->NoteMouseControl(target);
+  TPoint local = target == this ? at : TPoint{at.x - target->Left(), at.y - target->Top()};
+  target->DispatchMouseMove(shiftState, local);
+}
+
+void TWinControl::WindowMouseDown(platform::MouseButton button, TPoint at, unsigned shiftState,
+                                  bool doubleClick) {
+  TControl* target = MouseTarget(at);
+  TPoint local = target == this ? at : TPoint{at.x - target->Left(), at.y - target->Top()};
+  if (button == platform::MouseButton::Left) {
+    captureControl_ = target;
+    Windows().SetCapture(handle_);
+  }
+  target->DispatchMouseDown(ToButton(button), shiftState, local, doubleClick);
+}
+
+void TWinControl::WindowMouseUp(platform::MouseButton button, TPoint at, unsigned shiftState) {
+  TControl* target = MouseTarget(at);
+  TPoint local = target == this ? at : TPoint{at.x - target->Left(), at.y - target->Top()};
+  if (button == platform::MouseButton::Left) {
+    captureControl_ = nullptr;
+    if (handle_ && Windows().GetCapture() == handle_) Windows().ReleaseCapture();
+  }
+  target->DispatchMouseUp(ToButton(button), shiftState, local);
+}
+
+void TWinControl::WindowMouseLeave() {
+  if (TApplication* app = TApplication::Instance()) app->MouseLeftWindow(this);
+}
+
+void TWinControl::WindowCaptureLost() { captureControl_ = nullptr; }
+
+bool TWinControl::WindowKeyDown(int key, unsigned shiftState) {
+  if (!WantsKey(key)) {
+    if (TCustomForm* form = GetParentForm(); form && form->DialogKey(key, shiftState)) return true;
+  }
+  int k = key;
+  KeyDown(k, shiftState);
+  return true;
+}
+
+bool TWinControl::WindowKeyUp(int key, unsigned shiftState) {
+  int k = key;
+  KeyUp(k, shiftState);
+  return true;
+}
+
+void TWinControl::WindowChar(char32_t ch, unsigned shiftState) {
+  TCustomForm* form = GetParentForm();
+  if (shiftState & platform::shift::kAlt) {
+    if (form) form->DialogChar(ch);
+    return;
+  }
+  char32_t c = ch;
+  KeyPress(c);
+  if (c != 0 && !WantsChars() && form) form->DialogChar(c);
+}
+
+void TWinControl::WindowFocusChanged(bool focused) {
+  if (focused) {
+    if (TCustomForm* form = GetParentForm(); form && form != this) form->SetActiveControl(this);
+    DoEnter();
+  } else {
+    DoExit();
+  }
+  Invalidate();
+}
+
+bool TWinControl::WindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                std::intptr_t& result) {
+  return HandleMessage(message, wParam, lParam, result);
+}
+
+}  // namespace tandrel

@@ -1,0 +1,170 @@
+// TWinControl: a control with a window of its own. It holds child controls,
+// aligns them in its client rectangle, paints its windowless children on
+// its surface, routes mouse input to them, takes the keyboard focus and
+// keeps the tab order. TCustomControl is the base of custom-drawn ones.
+#pragma once
+
+#include <vector>
+
+#include "framework/Control.h"
+#include "platform/WindowSystem.h"
+
+namespace tandrel {
+
+class TWinControl : public TControl, private platform::WindowHandler {
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  bool IsWindowed() const override { return true; }
+
+  // The window, created on first need (its parent's window is created first).
+  platform::WindowHandle Handle();
+  bool HandleAllocated() const { return static_cast<bool>(handle_); }
+  void HandleNeeded() { (void)Handle(); }
+
+  // Children, in z-order (back to front), and the windowed ones in tab order.
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+  // The control that takes the mouse at a client point: a visible child
+  // (enabled ones only, unless `allowDisabled`), or null.
+  TControl* ControlAtPos(TPoint p, bool allowDisabled = false) const;
+
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  // Focusable now: showing and enabled up to the form.
+  virtual bool CanFocus() const;
+  bool Focused();
+  virtual void SetFocus();
+  // Windowed descendants in tab order, depth first.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+
+  // Re-lays out the aligned children now.
+  void Realign();
+
+  void SetBounds(int left, int top, int width, int height) override;
+  TRect ClientRect() const override;
+  TPoint ClientToScreen(TPoint p) const override;
+
+  void Invalidate() override;
+  void Update() override;
+  // Invalidates part of the client area; `erase` asks for the background first.
+  void InvalidateRect(const TRect& r, bool erase);
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+
+ protected:
+  // The window that CreateHandle makes; derived classes adjust it.
+  virtual void CreateParams(platform::WindowSpec& spec);
+  // After the window exists (set fonts, values of native controls).
+  virtual void HandleCreated() {}
+  virtual void DestroyHandle();
+
+  // Painting of the control itself; windowless children are painted after it.
+  virtual void PaintWindow(TCanvas& canvas) { Paint(canvas); }
+  // Fills the background; return false to leave it alone.
+  virtual bool EraseBackground(TCanvas& canvas);
+  // Width of a frame in the non-client area, and its painting.
+  virtual int FrameWidth() const { return 0; }
+  virtual void PaintNonClient(TCanvas& canvas) { (void)canvas; }
+  // WM_NCHITTEST and WM_SETCURSOR hooks.
+  virtual int HitTest(TPoint client, int defaultResult) { (void)client; return defaultResult; }
+  virtual bool SetCursorHook(int hitTest);
+
+  // The rectangle that aligned children share (panels inset their borders).
+  virtual void AdjustClientRect(TRect& r) const { (void)r; }
+  virtual void AlignControls(TRect r);
+
+  // Keyboard. WantsKey: keys the control handles itself rather than the form
+  // (Tab, arrows, Enter, Escape). WantsChars: typed characters are its own
+  // (otherwise they may be accelerators).
+  virtual bool WantsKey(int key) const { (void)key; return false; }
+  virtual bool WantsChars() const { return false; }
+  virtual void KeyDown(int& key, TShiftState shift);
+  virtual void KeyUp(int& key, TShiftState shift);
+  virtual void KeyPress(char32_t& ch);
+  virtual void DoEnter();
+  virtual void DoExit();
+
+  // A message not handled by the standard dispatch (registered, posted, ...).
+  virtual bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                             std::intptr_t& result) {
+    (void)message, (void)wParam, (void)lParam, (void)result;
+    return false;
+  }
+
+  void TextChanged() override;
+  void EnabledChanged() override;
+  void VisibleChanged() override;
+  void ColorChanged() override;
+  void FontChanged() override;
+  void ParentColorChanged() override;
+  void ParentFontChanged() override;
+  void BoundsChanged(bool resized) override;
+  void Loaded() override;
+
+  // Called by TControl when a child joins or leaves.
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  friend class TControl;
+
+  // The control that has the mouse captured (this or a windowless child).
+  TControl* captureControl_ = nullptr;
+
+  // Platform events reach these (the standard dispatch; not overridden).
+  void WindowPaint(platform::Surface& surface, const TRect& dirty) final;
+  bool WindowEraseBackground(platform::Surface& surface) final;
+  void WindowNcPaint(platform::Surface& surface) final;
+  int WindowHitTest(TPoint client, int defaultResult) final;
+  bool WindowSetCursor(int hitTest) final;
+  void WindowMoved(const TRect& bounds) override;
+  void WindowSized(int clientWidth, int clientHeight) override;
+  void WindowMouseMove(TPoint at, unsigned shiftState) final;
+  void WindowMouseDown(platform::MouseButton button, TPoint at, unsigned shiftState,
+                       bool doubleClick) final;
+  void WindowMouseUp(platform::MouseButton button, TPoint at, unsigned shiftState) final;
+  void WindowMouseLeave() final;
+  void WindowCaptureLost() final;
+  bool WindowKeyDown(int key, unsigned shiftState) final;
+  bool WindowKeyUp(int key, unsigned shiftState) final;
+  void WindowChar(char32_t ch, unsigned shiftState) final;
+  void WindowFocusChanged(bool focused) final;
+  bool WindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) final;
+  void WindowDestroyed() final;
+  // Forms and native controls add to the dispatch.
+  void WindowActivated(bool active) override { (void)active; }
+  void WindowCloseRequested() override {}
+  bool WindowMinimizeRequested() override { return false; }
+  bool WindowQueryEndSession() override { return true; }
+  void WindowEndSession(bool ending) override { (void)ending; }
+  void WindowDateTimeChanged() override {}
+
+  void CreateHandle();
+
+ private:
+  TControl* MouseTarget(TPoint at) const;
+  void PaintControls(TCanvas& canvas);
+
+  platform::WindowHandle handle_{};
+  std::vector<TControl*> controls_;     // not owned; z-order back to front
+  std::vector<TWinControl*> tabList_;   // not owned
+  bool tabStop_ = false;
+  TCanvas paintCanvas_;
+  bool realigning_ = false;
+  TSize lastClientSize_{};
+};
+
+// A windowed control that paints itself on a canvas of its own.
+class TCustomControl : public TWinControl {
+ public:
+  explicit TCustomControl(TComponent* owner) : TWinControl(owner) {}
+};
+
+}  // namespace tandrel
