@@ -114,8 +114,8 @@ for argument in "$@"; do
 done
 
 # In the background, so that a signal to this runner is handled at once
-# rather than after the program ends.
-timeout --kill-after=10 "$time_limit" wine "$program" "${windows_arguments[@]}" <&0 &
+# rather than after the program ends. Tests read no input; CI may have none.
+timeout --kill-after=10 "$time_limit" wine "$program" "${windows_arguments[@]}" </dev/null &
 program_pid=$!
 set +e
 wait "$program_pid"
