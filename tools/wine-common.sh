@@ -86,7 +86,8 @@ tandrel_create_prefix() {
 
 # Makes the template prefix once (a fresh prefix costs about 12 s, a copy about
 # 1 s) and copies it to <prefix>. A lock keeps parallel callers from building
-# it twice; a stamp with Wine's version makes a Wine upgrade rebuild it.
+# it twice; a stamp of Wine's version and of the set-up code makes a Wine
+# upgrade or a changed set-up rebuild it.
 # Needs DISPLAY.
 tandrel_copy_template() {
   local template=$1 prefix=$2
@@ -95,7 +96,7 @@ tandrel_copy_template() {
   exec {lock}>"$template.lock"
   flock "$lock"
   stamp="$template/.tandrel-template"
-  wine_version=$(wine --version 2>/dev/null || echo unknown)
+  wine_version="$(wine --version 2>/dev/null || echo unknown) $(declare -f tandrel_create_prefix | md5sum | cut -c1-12)"
   if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$wine_version" ]; then
     started=$(date +%s%N)
     rm -rf "$template" "$template.partial"
