@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared pieces for running Windows programs under Wine on a machine without
 # a desktop: a private Xvfb and the one-time set-up of a Wine prefix.
 # Sourced by tools/wine-run.sh and scripts/run.sh; defines functions only.
