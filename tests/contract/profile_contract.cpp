@@ -178,12 +178,49 @@ TEST_F(ProfileContract, AValueIsCutToOneLessThanTheBufferSize) {
   EXPECT_EQ(Read("t.ini", "S", "long", "d", 2048), longValue.substr(0, 2047));
 }
 
-TEST_F(ProfileContract, TheDefaultLosesTrailingBlanksAndQuotesAndIsCutToo) {
+TEST_F(ProfileContract, TheDefaultLosesTrailingSpacesAndQuotesAndIsCutToo) {
   EXPECT_EQ(Read("none.ini", "S", "k", "dflt   "), "dflt");
   EXPECT_EQ(Read("none.ini", "S", "k", "  dflt"), "  dflt");
+  EXPECT_EQ(Read("none.ini", "S", "k", "dflt\t"), "dflt\t") << "only spaces go";
+  EXPECT_EQ(Read("none.ini", "S", "k", "dflt\u3000"), "dflt\u3000");
+  EXPECT_EQ(Read("none.ini", "S", "k", "   "), " ") << "the first character stays";
   EXPECT_EQ(Read("none.ini", "S", "k", "\"dq\""), "dq");
+  EXPECT_EQ(Read("none.ini", "S", "k", "'x"), "'x");
   EXPECT_EQ(Read("none.ini", "S", "k", "default", 4), "def");
   EXPECT_EQ(Read("none.ini", "S", "k", ""), "");
+}
+
+TEST_F(ProfileContract, ControlBlanksAreTrimmedButTheIdeographicSpaceIsText) {
+  Put("s.ini", "[S]\r\nctrlz=\x1av\x1a\r\nvt=\x0bv\x0b\r\nff=\x0cv\x0c\r\n");
+  EXPECT_EQ(Read("s.ini", "S", "ctrlz"), "v");
+  EXPECT_EQ(Read("s.ini", "S", "vt"), "v");
+  EXPECT_EQ(Read("s.ini", "S", "ff"), "v");
+  ASSERT_TRUE(Write("s.ini", "S", "ideo", "\u3000v\u3000"));
+  EXPECT_EQ(Read("s.ini", "S", "ideo"), "\u3000v\u3000");
+}
+
+TEST_F(ProfileContract, KeysAboveTheFirstHeaderBelongToTheNamelessSection) {
+  Put("p.ini", "top=1\r\n[]\r\ne=2\r\n[S]\r\nk=3\r\n");
+  EXPECT_EQ(Read("p.ini", "", "top"), "1");
+  EXPECT_EQ(Read("p.ini", "", "e"), "<default>") << "a later \"[]\" repeats the nameless section";
+  EXPECT_EQ(Read("p.ini", "S", "k"), "3");
+  ASSERT_TRUE(Write("p.ini", "", "added", "4"));
+  EXPECT_EQ(Read("p.ini", "", "added"), "4");
+  EXPECT_EQ(Read("p.ini", "S", "added"), "<default>");
+
+  ASSERT_TRUE(Write("fresh.ini", "", "nosec", "v"));
+  EXPECT_EQ(Bytes("fresh.ini"), "nosec=v\r\n");
+}
+
+TEST_F(ProfileContract, OddKeysAndValuesAreWrittenAsGiven) {
+  ASSERT_TRUE(Write("o.ini", "S", "q", "\"quoted\""));
+  EXPECT_EQ(Read("o.ini", "S", "q"), "quoted") << "quotes are stored and stripped on reading";
+  ASSERT_TRUE(Write("o.ini", "S", "a=b", "v"));
+  EXPECT_EQ(Read("o.ini", "S", "a"), "b=v") << "an '=' in the key splits it";
+  ASSERT_TRUE(Write("o.ini", "S", "e", ""));
+  EXPECT_EQ(Read("o.ini", "S", "e"), "") << "an empty value is still a value";
+  ASSERT_TRUE(Write("o.ini", "S", "", "emptykey"));
+  EXPECT_EQ(Read("o.ini", "S", ""), "emptykey");
 }
 
 TEST_F(ProfileContract, ChineseTextRoundTripsWhateverTheFileEncoding) {

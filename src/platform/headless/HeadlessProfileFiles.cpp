@@ -122,10 +122,10 @@ std::string HeadlessProfileFiles::ReadString(const std::string& path, const std:
     }
   }
   if (!value) {
-    // The default loses its trailing blanks and enclosing quotes, like a
-    // stored value (but keeps leading blanks).
+    // The default loses its trailing spaces (only spaces, and never its
+    // first character) and enclosing quotes; leading blanks stay.
     std::u16string fallback = Utf8ToUtf16(defaultValue);
-    while (!fallback.empty() && ProfileDocument::IsBlank(fallback.back())) fallback.pop_back();
+    while (fallback.size() > 1 && fallback.back() == u' ') fallback.pop_back();
     if (fallback.size() >= 2 && (fallback.front() == u'"' || fallback.front() == u'\'') &&
         fallback.back() == fallback.front()) {
       fallback = fallback.substr(1, fallback.size() - 2);

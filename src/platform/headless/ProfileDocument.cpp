@@ -48,9 +48,8 @@ std::u16string_view StripQuotes(std::u16string_view value) {
 }  // namespace
 
 bool ProfileDocument::IsBlank(char16_t c) {
-  return c == u' ' || (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == 0x85 || c == 0xA0 ||
-         c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 ||
-         c == 0x202F || c == 0x205F || c == 0x3000;
+  // ASCII white space only: the ideographic space of Chinese text is kept.
+  return c == u' ' || (c >= 0x09 && c <= 0x0D) || c == 0x1A;
 }
 
 std::u16string_view ProfileDocument::TrimLeft(std::u16string_view text) {
@@ -67,6 +66,13 @@ std::u16string_view ProfileDocument::Trim(std::u16string_view text) {
 std::optional<ProfileDocument::Range> ProfileDocument::FindSection(
     std::u16string_view section) const {
   const std::u16string_view wanted = Trim(section);
+  if (wanted.empty()) {
+    // The nameless section is the lines above the first header; a later
+    // "[]" header is a repeat of it and never seen.
+    std::size_t end = 0;
+    while (end < lines_.size() && !HeaderName(lines_[end].text)) ++end;
+    return Range{kTop, end};
+  }
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const auto name = HeaderName(lines_[i].text);
     if (!name || !SameName(*name, wanted)) continue;
@@ -80,7 +86,7 @@ std::optional<ProfileDocument::Range> ProfileDocument::FindSection(
 std::optional<std::size_t> ProfileDocument::FindKey(const Range& range,
                                                     std::u16string_view key) const {
   const std::u16string_view wanted = Trim(key);
-  for (std::size_t i = range.header + 1; i < range.end; ++i) {
+  for (std::size_t i = FirstLine(range); i < range.end; ++i) {
     const auto line = ParseKeyLine(lines_[i].text);
     if (line && SameName(line->key, wanted)) return i;
   }
@@ -112,8 +118,8 @@ void ProfileDocument::Set(std::u16string_view section, std::u16string_view key,
       return;
     }
     std::size_t after = range->end;
-    while (after > range->header + 1 && Trim(lines_[after - 1].text).empty()) --after;
-    if (lines_[after - 1].end.empty()) lines_[after - 1].end = u"\r\n";
+    while (after > FirstLine(*range) && Trim(lines_[after - 1].text).empty()) --after;
+    if (after > 0 && lines_[after - 1].end.empty()) lines_[after - 1].end = u"\r\n";
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after),
                   Line{lineText, u"\r\n", {}, true});
     return;

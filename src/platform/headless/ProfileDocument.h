@@ -5,11 +5,13 @@
 // Rules (checked against the real functions by the contract tests):
 // - A section starts at a line whose first non-blank character is '[' and
 //   that has a ']' later on; the name lies between '[' and the last ']',
-//   without surrounding blanks. Anything after the ']' is ignored.
+//   without surrounding blanks. Anything after the ']' is ignored. Blanks
+//   are ASCII white space and Ctrl-Z (the old end-of-file mark).
 // - Any other non-blank line is a key line: the key is the text before the
 //   first '=', the value the text after it, both without surrounding
 //   blanks. A line without '=' is a key that has no value. There are no
 //   comment lines: ";x=1" is the key ";x".
+// - Lines above the first header form a section with an empty name.
 // - Section and key names compare case-insensitively (ASCII letters); the
 //   first matching section and, in it, the first matching key count, so a
 //   repeated section or key is never seen.
@@ -59,10 +61,14 @@ class ProfileDocument {
   static std::u16string_view TrimLeft(std::u16string_view text);
 
  private:
+  static constexpr std::size_t kTop = static_cast<std::size_t>(-1);
   struct Range {
-    std::size_t header;  // index of the header line
+    std::size_t header;  // index of the header line, or kTop for the nameless section
     std::size_t end;     // one past the last line of the section
   };
+  static std::size_t FirstLine(const Range& range) {
+    return range.header == kTop ? 0 : range.header + 1;
+  }
   std::optional<Range> FindSection(std::u16string_view section) const;
   std::optional<std::size_t> FindKey(const Range& range, std::u16string_view key) const;
 
