@@ -35,6 +35,30 @@ std::string_view FirstCharacter(std::string_view text) {
   return text.substr(0, std::min(length, text.size()));
 }
 
+std::string_view Designator(std::string_view designator, int width) {
+  while (!designator.empty() && (designator.front() == ' ' || designator.front() == '\t')) {
+    designator.remove_prefix(1);
+  }
+  while (!designator.empty() && (designator.back() == ' ' || designator.back() == '\t')) {
+    designator.remove_suffix(1);
+  }
+  return width == 1 ? FirstCharacter(designator) : designator;
+}
+
+bool TellsHalfOfDay(const std::vector<Token>& tokens, std::string_view am, std::string_view pm) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (const Token& token : tokens) {
+    if (token.field != Field::AmPm) continue;
+    const std::string_view a = Designator(am, token.width);
+    const std::string_view p = Designator(pm, token.width);
+    if (a.empty() || p.empty()) continue;
+    bool same = a.size() == p.size();
+    for (std::size_t i = 0; same && i < a.size(); ++i) same = lower(a[i]) == lower(p[i]);
+    if (!same) return true;
+  }
+  return false;
+}
+
 std::vector<Token> Tokenize(std::string_view format, bool allowGeneral) {
   std::vector<Token> tokens;
   std::size_t i = 0;

@@ -48,4 +48,15 @@ std::vector<Token> Tokenize(std::string_view format, bool allowGeneral);
 // sequence cut short by the end of the text is returned as far as it goes.
 std::string_view FirstCharacter(std::string_view text);
 
+// The designator a "t" (width 1) or "tt" (width 2) field shows, without the
+// blanks (space, tab) around it.
+std::string_view Designator(std::string_view designator, int width);
+
+// Whether the AM/PM fields of the format tell the two halves of the day
+// apart: there is one, and its morning and afternoon texts are both present
+// and differ (ignoring ASCII case and surrounding blanks). When they do not,
+// 12-hour fields are written and read on the 24-hour clock, so that a
+// written time never loses its half of the day.
+bool TellsHalfOfDay(const std::vector<Token>& tokens, std::string_view am, std::string_view pm);
+
 }  // namespace tandrel::datefmt

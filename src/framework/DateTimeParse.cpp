@@ -191,10 +191,12 @@ class TokenReader {
 
   // A missing designator is allowed (the hour is then read as 24-hour).
   bool ReadDesignator(int width, Fields& fields) {
-    const std::string_view am = width == 1 ? datefmt::FirstCharacter(formats_.timeAm) : formats_.timeAm;
-    const std::string_view pm = width == 1 ? datefmt::FirstCharacter(formats_.timePm) : formats_.timePm;
+    const std::string_view am = datefmt::Designator(formats_.timeAm, width);
+    const std::string_view pm = datefmt::Designator(formats_.timePm, width);
     const std::pair<std::string_view, bool> candidates[] = {
         {am, false}, {pm, true}, {width == 1 ? "A" : "AM", false}, {width == 1 ? "P" : "PM", true}};
+    const std::size_t mark = pos_;
+    SkipBlanks();
     const std::string_view rest = text_.substr(pos_);
     std::size_t best = 0;
     std::optional<bool> isPm;
@@ -204,10 +206,14 @@ class TokenReader {
         isPm = meansPm;
       }
     }
-    if (!isPm) return true;
+    if (!isPm) {
+      pos_ = mark;
+      return true;
+    }
     if (fields.pm && *fields.pm != *isPm) return false;
     fields.pm = isPm;
     pos_ += best;
+    SkipBlanks();
     return true;
   }
 
@@ -221,11 +227,13 @@ std::optional<TDateTime> DateFromFields(const Fields& f) {
   return TryEncodeDate(*f.year, *f.month, *f.day);
 }
 
-std::optional<TDateTime> TimeFromFields(const Fields& f) {
+// twelveHour: whether the format's designators tell the halves of the day
+// apart; when not, they are written but carry no meaning.
+std::optional<TDateTime> TimeFromFields(const Fields& f, bool twelveHour) {
   std::optional<int> hour = f.hour24;
   if (f.hour12) {
     int h = *f.hour12;
-    if (f.pm) {
+    if (f.pm && twelveHour) {
       if (h < 0 || h > 12) return std::nullopt;
       h = h % 12 + (*f.pm ? 12 : 0);
     }
@@ -234,6 +242,10 @@ std::optional<TDateTime> TimeFromFields(const Fields& f) {
   }
   if (!hour) return std::nullopt;
   return TryEncodeTime(*hour, f.minute.value_or(0), f.second.value_or(0), 0);
+}
+
+bool TellsHalfOfDay(std::string_view format, const LocaleFormats& formats) {
+  return datefmt::TellsHalfOfDay(datefmt::Tokenize(format, false), formats.timeAm, formats.timePm);
 }
 
 std::optional<Fields> ReadWhole(std::string_view text, std::string_view format,
@@ -258,7 +270,7 @@ std::optional<TDateTime> TryStrToDate(std::string_view text, const LocaleFormats
 
 std::optional<TDateTime> TryStrToTime(std::string_view text, const LocaleFormats& formats) {
   const auto fields = ReadWhole(text, formats.longTime, formats, true);
-  return fields ? TimeFromFields(*fields) : std::nullopt;
+  return fields ? TimeFromFields(*fields, TellsHalfOfDay(formats.longTime, formats)) : std::nullopt;
 }
 
 std::optional<TDateTime> TryStrToDateTime(std::string_view text, const LocaleFormats& formats) {
@@ -278,7 +290,7 @@ std::optional<TDateTime> TryStrToDateTime(std::string_view text, const LocaleFor
       if (!reader.Read(datefmt::Tokenize(formats.longTime, false), timeFields, true)) {
         return std::nullopt;
       }
-      const auto parsed = TimeFromFields(timeFields);
+      const auto parsed = TimeFromFields(timeFields, TellsHalfOfDay(formats.longTime, formats));
       if (!parsed) return std::nullopt;
       time = *parsed;
       reader.SkipBlanks();

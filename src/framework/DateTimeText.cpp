@@ -44,6 +44,7 @@ void AppendTokens(std::string& out, const std::vector<Token>& tokens, const Date
                   const LocaleFormats& formats) {
   const DateParts& d = p.date;
   const TimeParts& t = p.time;
+  const bool twelveHour = datefmt::TellsHalfOfDay(tokens, formats.timeAm, formats.timePm);
   for (const Token& token : tokens) {
     switch (token.field) {
       case Field::Literal:
@@ -72,7 +73,11 @@ void AppendTokens(std::string& out, const std::vector<Token>& tokens, const Date
         AppendNumber(out, t.hour, token.width);
         break;
       case Field::Hour12:
-        AppendNumber(out, t.hour % 12 == 0 ? 12 : t.hour % 12, token.width);
+        if (twelveHour) {
+          AppendNumber(out, t.hour % 12 == 0 ? 12 : t.hour % 12, token.width);
+        } else {
+          AppendNumber(out, t.hour, token.width);
+        }
         break;
       case Field::Minute:
         AppendNumber(out, t.minute, token.width);
@@ -82,7 +87,7 @@ void AppendTokens(std::string& out, const std::vector<Token>& tokens, const Date
         break;
       case Field::AmPm: {
         const std::string& designator = t.hour < 12 ? formats.timeAm : formats.timePm;
-        out += token.width == 1 ? datefmt::FirstCharacter(designator) : std::string_view(designator);
+        out += token.width == 1 ? datefmt::Designator(designator, 1) : std::string_view(designator);
         break;
       }
       case Field::General:

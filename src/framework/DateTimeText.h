@@ -17,9 +17,14 @@
 //  - A time text may leave out the seconds together with the literal text in
 //    front of them ("15:30" under HH:mm:ss, "3:15 PM" under h:mm:ss tt); the
 //    seconds are then 0.
-//  - The AM/PM designator matches the regional designators or the English
-//    "AM"/"PM", without regard to ASCII case. When it is missing, a 12-hour
-//    field is read as a 24-hour one (so "15:30:00" reads under h:mm:ss tt).
+//  - The AM/PM designator matches the regional designators (without their
+//    surrounding blanks) or the English "AM"/"PM", without regard to ASCII
+//    case. When it is missing, a 12-hour field is read as a 24-hour one (so
+//    "15:30:00" reads under h:mm:ss tt).
+//  - Where the regional designators cannot tell morning from afternoon (one
+//    is empty, or both look the same, as the first letters of some pairs
+//    do), 12-hour fields are written and read on the 24-hour clock: a stored
+//    time must never lose its half of the day.
 //  - Day names are checked only for being a day name.
 //  - A field that occurs twice must hold the same value both times.
 //  - The result must be a real date (2026/2/30 is refused) or a real time of

@@ -144,6 +144,30 @@ TEST(DateTimeText, ReadsWithSomeLatitude) {
   EXPECT_EQ(StrToTime("PM 3:15:00", zhTwelve), EncodeTime(15, 15, 0, 0));
 }
 
+TEST(DateTimeText, DesignatorsThatCannotTellTheHalvesApartGiveA24HourClock) {
+  LocaleFormats noDesignators = UsFormats();
+  noDesignators.timeAm = "";
+  noDesignators.timePm = "";
+  EXPECT_EQ(TimeToStr(At(2026, 12, 8, 17, 3, 0), noDesignators), "17:03:00 ");
+  EXPECT_EQ(StrToTime("17:03:00", noDesignators), EncodeTime(17, 3, 0, 0));
+  LocaleFormats sameFirstLetter = ChineseFormats();
+  sameFirstLetter.longTime = "t h:mm:ss";
+  sameFirstLetter.timeAm = "오전";
+  sameFirstLetter.timePm = "오후";
+  EXPECT_EQ(TimeToStr(At(2026, 12, 8, 17, 3, 0), sameFirstLetter), "오 17:03:00");
+  EXPECT_EQ(StrToTime("오 17:03:00", sameFirstLetter), EncodeTime(17, 3, 0, 0));
+  sameFirstLetter.longTime = "tt h:mm:ss";  // the whole designators differ
+  EXPECT_EQ(TimeToStr(At(2026, 12, 8, 17, 3, 0), sameFirstLetter), "오후 5:03:00");
+  EXPECT_EQ(StrToTime("오후 5:03:00", sameFirstLetter), EncodeTime(17, 3, 0, 0));
+  LocaleFormats padded = UsFormats();
+  padded.longTime = "h:mm:sstt";
+  padded.timeAm = " AM";
+  padded.timePm = " PM";
+  EXPECT_EQ(TimeToStr(At(2026, 12, 8, 0, 30, 0), padded), "12:30:00 AM");
+  EXPECT_EQ(StrToTime("12:30:00 AM", padded), EncodeTime(0, 30, 0, 0));
+  EXPECT_EQ(StrToTime("12:30:00  PM ", padded), EncodeTime(12, 30, 0, 0));
+}
+
 TEST(DateTimeText, TwoDigitYearsFallIn1950To2049) {
   const LocaleFormats de = GermanFormats();
   EXPECT_EQ(StrToDate("08.12.49", de), EncodeDate(2049, 12, 8));
