@@ -89,7 +89,7 @@ void TApplication::Terminate() {
 
 void TApplication::ProcessMessages() { Windows().ProcessPending(); }
 
-bool TApplication::Minimized() const { return Windows().IsMinimized(Handle()); }
+bool TApplication::Minimized() const { return Windows().IsWindowMinimized(Handle()); }
 
 void TApplication::Minimize() {
   if (Minimized()) return;

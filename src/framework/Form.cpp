@@ -104,7 +104,7 @@ void TCustomForm::SetFormStyle(TFormStyle style) {
 }
 
 TWindowState TCustomForm::WindowState() const {
-  if (HandleAllocated() && Windows().IsMinimized(const_cast<TCustomForm*>(this)->Handle())) {
+  if (HandleAllocated() && Windows().IsWindowMinimized(const_cast<TCustomForm*>(this)->Handle())) {
     return TWindowState::wsMinimized;
   }
   if (TApplication* app = TApplication::Instance(); app && app->MainForm() == this && app->Minimized()) {

@@ -42,6 +42,8 @@ struct WindowSpec {
   // Forms: the whole window (frame included) in screen coordinates.
   TRect bounds;
   std::string text;
+  // The window class name that other programs see (empty: the kind's own).
+  std::string className;
   bool visible = false;
   bool enabled = true;
   bool tabStop = false;
@@ -230,7 +232,7 @@ class WindowSystem {
   virtual std::string GetText(WindowHandle window) = 0;
   virtual void Show(WindowHandle window, ShowCommand command) = 0;
   virtual bool IsVisible(WindowHandle window) = 0;
-  virtual bool IsMinimized(WindowHandle window) = 0;
+  virtual bool IsWindowMinimized(WindowHandle window) = 0;
   virtual void SetEnabled(WindowHandle window, bool enabled) = 0;
   virtual bool IsEnabled(WindowHandle window) = 0;
   virtual void SetTopMost(WindowHandle window, bool topMost) = 0;

@@ -367,7 +367,7 @@ void HeadlessWindowSystem::Show(WindowHandle window, ShowCommand command) {
 }
 
 bool HeadlessWindowSystem::IsVisible(WindowHandle window) { return IsShowing(window); }
-bool HeadlessWindowSystem::IsMinimized(WindowHandle window) { return Get(window).minimized; }
+bool HeadlessWindowSystem::IsWindowMinimized(WindowHandle window) { return Get(window).minimized; }
 
 void HeadlessWindowSystem::SetEnabled(WindowHandle window, bool enabled) {
   Window& w = Get(window);

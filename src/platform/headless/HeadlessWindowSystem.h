@@ -39,7 +39,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   std::string GetText(WindowHandle window) override;
   void Show(WindowHandle window, ShowCommand command) override;
   bool IsVisible(WindowHandle window) override;
-  bool IsMinimized(WindowHandle window) override;
+  bool IsWindowMinimized(WindowHandle window) override;
   void SetEnabled(WindowHandle window, bool enabled) override;
   bool IsEnabled(WindowHandle window) override;
   void SetTopMost(WindowHandle window, bool topMost) override;
