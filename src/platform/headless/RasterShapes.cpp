@@ -12,8 +12,10 @@ namespace {
 
 // Which octants step the minor axis when the true line passes exactly
 // half-way between two pixels. Bit index: (yMajor << 2) | (stepX < 0) << 1 |
-// (stepY < 0).
-constexpr unsigned kTieStepsMinor = 0x00;
+// (stepY < 0). GDI rounds such ties toward the smaller minor coordinate, so
+// lines stepping up (x-major) or left (y-major) take the step at once:
+// octants 1 and 3 (x-major, y falling) and 6 and 7 (y-major, x falling).
+constexpr unsigned kTieStepsMinor = (1u << 1) | (1u << 3) | (1u << 6) | (1u << 7);
 
 bool StepsOnTie(bool yMajor, int stepX, int stepY) {
   const unsigned octant = (yMajor ? 4u : 0u) | (stepX < 0 ? 2u : 0u) | (stepY < 0 ? 1u : 0u);

@@ -181,12 +181,14 @@ void RasterSurface::ForEachCopyPixel(const TRect& destRect, const Surface& sourc
   if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
   const bool flipX = mirror == Mirror::Horizontal || mirror == Mirror::Both;
   const bool flipY = mirror == Mirror::Vertical || mirror == Mirror::Both;
+  // Each destination pixel takes the source pixel under its centre:
+  // ((2i + 1) * sw) / (2 * dw), counted from the far side when mirrored.
   for (int j = 0; j < dh; ++j) {
-    int sj = static_cast<int>(static_cast<long long>(j) * sh / dh);
+    int sj = static_cast<int>((2LL * j + 1) * sh / (2LL * dh));
     if (flipY) sj = sh - 1 - sj;
     for (int i = 0; i < dw; ++i) {
       if (!Visible(d.left + i, d.top + j)) continue;
-      int si = static_cast<int>(static_cast<long long>(i) * sw / dw);
+      int si = static_cast<int>((2LL * i + 1) * sw / (2LL * dw));
       if (flipX) si = sw - 1 - si;
       fn(d.left + i, d.top + j, srcRect.left + sourceOrigin.x + si,
          srcRect.top + sourceOrigin.y + sj, si, sj);

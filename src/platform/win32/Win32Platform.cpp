@@ -9,8 +9,4 @@ namespace tandrel::platform {
 Win32Platform::Win32Platform() = default;
 Win32Platform::~Win32Platform() = default;
 
-Painting& Win32Platform::painting() {
-  throw std::logic_error("Win32Platform: no painting service yet");
-}
-
 }  // namespace tandrel::platform

@@ -6,10 +6,12 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Mutexes.h"
+#include "platform/win32/Win32Painting.h"
 #include "platform/win32/Win32Power.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32WindowSystem.h"
 
 namespace tandrel::platform {
 
@@ -27,9 +29,8 @@ class Win32Platform final : public Platform {
   Win32Mutexes& mutexes() override { return mutexes_; }
   Win32Process& process() override { return process_; }
   Win32Power& power() override { return power_; }
-  // Until the painting service joins this class, asking for it throws
-  // std::logic_error.
-  Painting& painting() override;
+  Win32Painting& painting() override { return painting_; }
+  Win32WindowSystem& windows() override { return windows_; }
 
  private:
   Win32Clock clock_;
@@ -38,7 +39,9 @@ class Win32Platform final : public Platform {
   Win32Locale locale_;
   Win32Mutexes mutexes_;
   Win32Process process_;
+  Win32Painting painting_;
   Win32Power power_;
+  Win32WindowSystem windows_;
 };
 
 }  // namespace tandrel::platform

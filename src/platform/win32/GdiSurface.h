@@ -1,0 +1,103 @@
+// A Surface over a Windows device context: either a borrowed one (a paint
+// DC, released by whoever got it) or an owned memory DC with a DIB section
+// selected, for off-screen bitmaps. Tools are created from their specs and
+// kept alive while any saved DC state may still select them.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/Surface.h"
+#include "platform/win32/GdiObjects.h"
+
+namespace tandrel::platform {
+
+class GdiSurface final : public Surface {
+ public:
+  // Draws on `dc` (not owned) whose drawable area is width x height pixels.
+  GdiSurface(HDC dc, int width, int height);
+  // An off-screen surface: a top-down 32-bit DIB section (colour) or a
+  // 1-bit one with a black-and-white palette (monochrome), initially black.
+  static std::unique_ptr<GdiSurface> CreateOffscreen(int width, int height, bool monochrome);
+  ~GdiSurface() override;
+  GdiSurface(const GdiSurface&) = delete;
+  GdiSurface& operator=(const GdiSurface&) = delete;
+
+  HDC Dc() const { return dc_; }
+  // The selected bitmap of an off-screen surface (null for a borrowed DC).
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
+
+  int SurfaceWidth() const override { return width_; }
+  int SurfaceHeight() const override { return height_; }
+  bool IsMonochrome() const override { return monochrome_; }
+
+  void SetPenSpec(const PenSpec& pen) override;
+  void SetBrushSpec(const BrushSpec& brush) override;
+  void SetFontSpec(const FontSpec& font) override;
+  void SetTextColorRgb(TColor rgb) override;
+  void SetBackgroundRgb(TColor rgb) override;
+  void SetBackgroundOpaque(bool opaque) override;
+  void SetTextAlignFlags(unsigned flags) override;
+  unsigned TextAlignFlags() const override;
+
+  TColor GetPixelAt(int x, int y) const override;
+  void SetPixelAt(int x, int y, TColor rgb) override;
+
+  void MoveToPoint(int x, int y) override;
+  void LineToPoint(int x, int y) override;
+  TPoint CurrentPosition() const override;
+
+  void FillRectangle(const TRect& r) override;
+  void DrawRectangle(const TRect& r) override;
+  void DrawPolygon(std::span<const TPoint> points) override;
+
+  void TextOutAt(int x, int y, std::string_view text, const TRect* clip,
+                 bool opaqueFill) override;
+  TSize MeasureText(std::string_view text) const override;
+  int FormatText(std::string_view text, TRect& rect, unsigned format) override;
+
+  void ExcludeClip(const TRect& r) override;
+  void IntersectClip(const TRect& r) override;
+  void RemoveClip() override;
+  TRect ClipBounds() const override;
+
+  void SetViewportOrigin(TPoint origin) override;
+  TPoint ViewportOrigin() const override;
+
+  int SaveState() override;
+  bool RestoreState(int id) override;
+
+  void CopyFrom(const TRect& destRect, const Surface& source, const TRect& srcRect,
+                RasterOp op, Mirror mirror) override;
+  void CopyTransparent(const TRect& destRect, const Surface& source, const TRect& srcRect,
+                       TColor transparentRgb) override;
+  void CopyMasked(const TRect& destRect, const Surface& source, const TRect& srcRect,
+                  const Surface& mask) override;
+
+ private:
+  GdiSurface(ScopedMemoryDc dc, ScopedBitmap bitmap, int width, int height, bool monochrome);
+  void RememberOriginals();
+  // Selects a new tool of `kind` (OBJ_PEN, OBJ_BRUSH, OBJ_FONT); `owned`
+  // is null for stock objects.
+  void SelectTool(HGDIOBJ object, ScopedGdiObject owned);
+  void DropUnselectedTools();
+  // Block copy with GDI's own stretching and mirroring.
+  void Blit(const TRect& destRect, HDC source, const TRect& srcRect, DWORD rop, Mirror mirror);
+
+  ScopedMemoryDc ownedDc_;  // empty for a borrowed DC
+  ScopedBitmap bitmap_;
+  HDC dc_;  // not owned when borrowed
+  int width_;
+  int height_;
+  bool monochrome_;
+  HGDIOBJ originalBitmap_ = nullptr;  // not owned
+  HGDIOBJ originalPen_ = nullptr;     // not owned
+  HGDIOBJ originalBrush_ = nullptr;   // not owned
+  HGDIOBJ originalFont_ = nullptr;    // not owned
+  std::vector<ScopedGdiObject> tools_;  // created pens, brushes and fonts
+  int saveDepth_ = 0;
+};
+
+}  // namespace tandrel::platform
