@@ -360,7 +360,16 @@ TControl* TWinControl::MouseTarget(TPoint at) const {
 void TWinControl::WindowMouseMove(TPoint at, unsigned shiftState) {
   Windows().TrackMouseLeave(handle_);
   TControl* target = MouseTarget(at);
-  if (TApplication* app = TApplication::Instance()) app->NoteMouseControl(target);
+  // The hovered control is the one under the cursor, also while another
+  // one holds the mouse captured (it sees the cursor leave and come back).
+  if (TApplication* app = TApplication::Instance()) {
+    TControl* hovered = nullptr;
+    if (ClientRect().Contains(at)) {
+      hovered = ControlAtPos(at);
+      if (!hovered) hovered = this;
+    }
+    app->NoteMouseControl(hovered);
+  }
   TPoint local = target == this ? at : TPoint{at.x - target->Left(), at.y - target->Top()};
   target->DispatchMouseMove(shiftState, local);
 }
