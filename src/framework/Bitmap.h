@@ -4,11 +4,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 
 #include "framework/Canvas.h"
+#include "framework/Events.h"
 #include "platform/Geometry.h"
 #include "platform/Surface.h"
 
@@ -16,13 +16,13 @@ namespace tandrel {
 
 enum TTransparentMode { tmAuto, tmFixed };
 
-class TBitmap {
+class TBitmap : public TObject {
  public:
   TBitmap();
   TBitmap(int width, int height, bool monochrome = false);
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
-  ~TBitmap();
+  ~TBitmap() override;
 
   // Copies size, format, pixels and transparency settings; fires OnChange.
   void Assign(const TBitmap& other);
@@ -61,8 +61,9 @@ class TBitmap {
   const platform::Surface* Surface() const { return surface_.get(); }
   platform::Surface* Surface() { return surface_.get(); }
 
-  // Fired after a change of size, format, pixels or transparency.
-  std::function<void()> OnChange;
+  // Fired (sender: this bitmap) after a change of size, format, pixels or
+  // transparency.
+  TNotifyEvent OnChange;
 
  private:
   void Reallocate(int width, int height, bool monochrome);

@@ -5,11 +5,11 @@
 // out its end point.
 #pragma once
 
-#include <functional>
 #include <span>
 #include <string_view>
 
 #include "framework/DrawTextFlags.h"
+#include "framework/Events.h"
 #include "framework/Font.h"
 #include "framework/PenBrush.h"
 #include "platform/Geometry.h"
@@ -19,14 +19,14 @@ namespace tandrel {
 
 class TBitmap;
 
-class TCanvas {
+class TCanvas : public TObject {
  public:
   TCanvas();
   // Draws on `surface` (not owned; it must outlive its use here).
   explicit TCanvas(platform::Surface* surface);
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
-  ~TCanvas();
+  ~TCanvas() override;
 
   // Binds the canvas to a surface (or unbinds with nullptr). Tools are
   // selected again into the new surface before the next drawing call.
@@ -63,9 +63,9 @@ class TCanvas {
   void SetPixels(int x, int y, TColor color);
 
   // Text in the font and font colour. TextOut fills the text's cell with
-  // the brush colour unless the brush is clear, and moves PenPos to the end
-  // of the text when TA_UPDATECP is set. TextRect clips to `r` and fills
-  // `r` with the brush unless the brush is clear.
+  // the brush colour unless the brush is clear, and moves PenPos to
+  // (x + TextWidth, y). TextRect clips to `r` and fills `r` with the brush
+  // unless the brush is clear.
   void TextOut(int x, int y, std::string_view text);
   void TextRect(const TRect& r, int x, int y, std::string_view text);
   TSize TextExtent(std::string_view text) const;
@@ -94,7 +94,11 @@ class TCanvas {
   int SaveState();
   void RestoreState(int id = -1);
 
-  // Bitmaps and block copies.
+  // Bitmaps and block copies. Copying from a monochrome source paints its
+  // white pixels in this canvas's brush colour and its black ones in the
+  // font colour (Draw and StretchDraw use white and black instead); copying
+  // a colour source onto a monochrome canvas turns the pixels of the
+  // source's brush colour white and all others black.
   // Draw: the bitmap at (x, y), with its transparent colour left out when
   // the bitmap is Transparent.
   void Draw(int x, int y, const TBitmap& bitmap);
@@ -117,18 +121,23 @@ class TCanvas {
   void MaskedCopy(const TRect& dest, const TCanvas& source, const TRect& src,
                   const TCanvas& mask);
 
-  // Fired after every drawing call (a bitmap uses it for its OnChange).
-  std::function<void()> OnChange;
+  // Fired (sender: this canvas) after every drawing call; a bitmap uses it
+  // for its own OnChange.
+  TNotifyEvent OnChange;
 
  private:
   void HookTools();
-  platform::Surface* Prepare(bool pen, bool brush, bool font);
+  // Selects the tools asked for into the surface when they changed; null
+  // when unbound.
+  platform::Surface* Prepare(bool pen, bool brush, bool font) const;
+  void MarkAllDirty() const;
+  void DrawBitmap(const TRect& dest, const TBitmap& bitmap, const TRect& src);
   void Changed();
 
   platform::Surface* surface_ = nullptr;  // not owned
-  bool penDirty_ = true;
-  bool brushDirty_ = true;
-  bool fontDirty_ = true;
+  mutable bool penDirty_ = true;
+  mutable bool brushDirty_ = true;
+  mutable bool fontDirty_ = true;
 };
 
 }  // namespace tandrel

@@ -2,18 +2,19 @@
 // colour) shared by canvases and controls, with a change notification.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "framework/Events.h"
 #include "platform/Geometry.h"
 #include "platform/Surface.h"
 
 namespace tandrel {
 
-class TFont {
+class TFont : public TObject {
  public:
   TFont() = default;
   TFont(const TFont& other);
+  ~TFont() override = default;
   TFont& operator=(const TFont& other);  // copies the description, fires OnChange
 
   // Copies the description (not the handler); fires OnChange once if anything differs.
@@ -41,8 +42,8 @@ class TFont {
 
   friend bool SameFont(const TFont& a, const TFont& b);
 
-  // Fired after any change of the description.
-  std::function<void()> OnChange;
+  // Fired (with this font as sender) after any change of the description.
+  TNotifyEvent OnChange;
 
  private:
   void Changed();

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
+#include "framework/Events.h"
 #include "platform/Geometry.h"
 
 namespace tandrel {
@@ -13,7 +13,7 @@ class TBitmap;
 enum TPenStyle { psSolid, psClear };
 enum TBrushStyle { bsSolid, bsClear };
 
-class TPen {
+class TPen : public TObject {
  public:
   TColor Color() const { return color_; }
   void SetColor(TColor color);
@@ -23,7 +23,7 @@ class TPen {
   void SetStyle(TPenStyle style);
   void Assign(const TPen& other);
 
-  std::function<void()> OnChange;
+  TNotifyEvent OnChange;  // sender: this pen
 
  private:
   void Changed();
@@ -32,7 +32,7 @@ class TPen {
   TPenStyle style_ = psSolid;
 };
 
-class TBrush {
+class TBrush : public TObject {
  public:
   using Pattern = std::array<TColor, 64>;  // row-major 8 x 8
 
@@ -52,7 +52,7 @@ class TBrush {
 
   void Assign(const TBrush& other);
 
-  std::function<void()> OnChange;
+  TNotifyEvent OnChange;  // sender: this brush
 
  private:
   void Changed();
