@@ -12,6 +12,7 @@
 #include "platform/Process.h"
 #include "platform/ProfileFiles.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/Surface.h"
 #include "platform/WindowSystem.h"
 
@@ -28,6 +29,7 @@ class Platform {
   virtual Process& process() = 0;
   virtual Painting& painting() = 0;
   virtual Power& power() = 0;
+  virtual Shell& shell() = 0;
   // Until a backend provides windows, asking for them throws std::logic_error.
   virtual WindowSystem& windows();
 };

@@ -9,6 +9,7 @@
 #include "platform/headless/HeadlessMutexes.h"
 #include "platform/headless/HeadlessPainting.h"
 #include "platform/headless/HeadlessPower.h"
+#include "platform/headless/HeadlessShell.h"
 #include "platform/headless/HeadlessProcess.h"
 #include "platform/headless/HeadlessProfileFiles.h"
 #include "platform/headless/HeadlessRegistry.h"
@@ -31,6 +32,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessProcess& process() override { return process_; }
   HeadlessPainting& painting() override { return painting_; }
   HeadlessPower& power() override { return power_; }
+  HeadlessShell& shell() override { return shell_; }
   HeadlessWindowSystem& windows() override { return windows_; }
 
  private:
@@ -42,6 +44,7 @@ class HeadlessPlatform final : public Platform {
   HeadlessProcess process_;
   HeadlessPainting painting_;
   HeadlessPower power_;
+  HeadlessShell shell_;
   // Last: it reaches the other services (clock, painting) through this object.
   HeadlessWindowSystem windows_{clock_, *this};
 };

@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Mutexes.h"
 #include "platform/win32/Win32Painting.h"
 #include "platform/win32/Win32Power.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32Registry.h"
@@ -29,6 +30,7 @@ class Win32Platform final : public Platform {
   Win32Mutexes& mutexes() override { return mutexes_; }
   Win32Process& process() override { return process_; }
   Win32Power& power() override { return power_; }
+  Win32Shell& shell() override { return shell_; }
   Win32Painting& painting() override { return painting_; }
   Win32WindowSystem& windows() override { return windows_; }
 
@@ -41,6 +43,7 @@ class Win32Platform final : public Platform {
   Win32Process process_;
   Win32Painting painting_;
   Win32Power power_;
+  Win32Shell shell_;
   Win32WindowSystem windows_;
 };
 
