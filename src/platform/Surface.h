@@ -214,6 +214,10 @@ class Painting {
   // An icon from a colour picture and a monochrome mask of the same size
   // (mask white = transparent, black = opaque).
   virtual std::unique_ptr<IconHandle> CreateIcon(const Surface& color, const Surface& mask) = 0;
+  // The program's own icon (resource 1 on Windows, at the system's large
+  // icon size; a generated 32 x 32 picture headless). Never null: without
+  // the resource, the system's default application icon.
+  virtual std::unique_ptr<IconHandle> LoadApplicationIcon() = 0;
 };
 
 }  // namespace tandrel::platform

@@ -437,5 +437,37 @@ TEST_F(CanvasContract, TransparentAndMaskedCopiesKeepKeyedPixels) {
   Finish(*s, "transparent");
 }
 
+TEST_F(CanvasContract, IconsDrawThroughTheirMask) {
+  auto color = NewSurface(16, 16, kFill);
+  SetBrush(*color, kInk);
+  color->FillRectangle(TRect{0, 0, 8, 16});
+  auto mask = NewSurface(16, 16, RGB(0, 0, 0), true);
+  SetBrush(*mask, RGB(255, 255, 255));
+  mask->FillRectangle(TRect{0, 0, 16, 4});  // the top rows are transparent
+  auto icon = platform_->painting().CreateIcon(*color, *mask);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->IconWidth(), 16);
+  EXPECT_EQ(icon->IconHeight(), 16);
+  auto s = NewSurface(40, 20, kOther);
+  icon->DrawOn(*s, 2, 2);
+  auto copy = icon->Clone();
+  ASSERT_NE(copy, nullptr);
+  icon.reset();
+  copy->DrawOn(*s, 22, 2);
+  for (int x : {2, 22}) {
+    EXPECT_EQ(At(*s, x, 2), kOther);
+    EXPECT_EQ(At(*s, x + 15, 5), kOther);
+    EXPECT_EQ(At(*s, x, 6), kInk);
+    EXPECT_EQ(At(*s, x + 15, 17), kFill);
+    EXPECT_EQ(At(*s, x + 16, 17), kOther);
+  }
+  Finish(*s, "icons");
+
+  auto own = platform_->painting().LoadApplicationIcon();
+  ASSERT_NE(own, nullptr);
+  EXPECT_GT(own->IconWidth(), 0);
+  EXPECT_GT(own->IconHeight(), 0);
+}
+
 }  // namespace
 }  // namespace tandrel::contract

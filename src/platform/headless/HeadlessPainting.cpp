@@ -93,4 +93,21 @@ std::unique_ptr<IconHandle> HeadlessPainting::CreateIcon(const Surface& color,
   return std::make_unique<HeadlessIcon>(color, mask);
 }
 
+std::unique_ptr<IconHandle> HeadlessPainting::LoadApplicationIcon() {
+  constexpr int kSize = 32;
+  RasterSurface color(kSize, kSize, false, clBlack);
+  RasterSurface mask(kSize, kSize, true, clWhite);
+  for (int y = 0; y < kSize; ++y) {
+    for (int x = 0; x < kSize; ++x) {
+      const int dx = 2 * x + 1 - kSize;
+      const int dy = 2 * y + 1 - kSize;
+      const int distance = dx * dx + dy * dy;  // in half pixels, squared
+      if (distance > kSize * kSize) continue;
+      mask.SetRawPixel(x, y, clBlack);
+      color.SetRawPixel(x, y, distance > (kSize - 6) * (kSize - 6) ? clWhite : RGB(0, 64, 192));
+    }
+  }
+  return std::make_unique<HeadlessIcon>(color, mask);
+}
+
 }  // namespace tandrel::platform

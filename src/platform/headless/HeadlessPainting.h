@@ -17,6 +17,8 @@ class HeadlessPainting final : public Painting {
   TColor ResolveSystemColor(int index) override;
   int ScreenNumColors() override { return numColors_; }
   std::unique_ptr<IconHandle> CreateIcon(const Surface& color, const Surface& mask) override;
+  // 32 x 32: a blue disc with a white rim, transparent outside the rim.
+  std::unique_ptr<IconHandle> LoadApplicationIcon() override;
 
   // Test controls.
   void SetSystemColor(int index, TColor rgb);

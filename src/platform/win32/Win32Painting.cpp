@@ -23,6 +23,26 @@ std::unique_ptr<IconHandle> Win32Icon::Clone() const {
   return std::make_unique<Win32Icon>(std::move(copy), width_, height_);
 }
 
+HICON NativeIcon(const IconHandle& icon) {
+  const auto* native = dynamic_cast<const Win32Icon*>(&icon);
+  return native != nullptr ? native->Handle() : nullptr;
+}
+
+std::unique_ptr<IconHandle> Win32Painting::LoadApplicationIcon() {
+  const int width = GetSystemMetrics(SM_CXICON);
+  const int height = GetSystemMetrics(SM_CYICON);
+  // LoadImage without LR_SHARED gives an icon of our own to destroy.
+  ScopedIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                                IMAGE_ICON, width, height, 0)));
+  if (!icon) {
+    // A program built without the resource (a test executable): a copy of
+    // the shared system icon.
+    icon.Reset(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+  }
+  if (!icon) throw std::runtime_error("Out of system resources");
+  return std::make_unique<Win32Icon>(std::move(icon), width, height);
+}
+
 std::unique_ptr<Surface> Win32Painting::CreateBitmapSurface(int width, int height,
                                                            bool monochrome) {
   auto surface = GdiSurface::CreateOffscreen(width, height, monochrome);

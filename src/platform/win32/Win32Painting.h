@@ -33,6 +33,11 @@ class Win32Painting final : public Painting {
   TColor ResolveSystemColor(int index) override;
   int ScreenNumColors() override;
   std::unique_ptr<IconHandle> CreateIcon(const Surface& color, const Surface& mask) override;
+  std::unique_ptr<IconHandle> LoadApplicationIcon() override;
 };
+
+// The HICON behind an icon made by this backend (not owned: valid while
+// `icon` lives); null for any other kind of icon.
+HICON NativeIcon(const IconHandle& icon);
 
 }  // namespace tandrel::platform
