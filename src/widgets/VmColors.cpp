@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "widgets/VmColorResolve.h"
+#include "framework/Color.h"
 
 namespace tandrel {
 namespace {
@@ -20,7 +20,7 @@ int ComponentByte(double component) {
 }  // namespace
 
 THsl DecomposeHsl(TColor color) {
-  const TColor rgb = ResolveColor(color);
+  const TColor rgb = ColorToRGB(color);
   const double r = GetRValue(rgb) / 255.0;
   const double g = GetGValue(rgb) / 255.0;
   const double b = GetBValue(rgb) / 255.0;
@@ -92,8 +92,8 @@ TColor ShadeBy(TColor color, int amount) {
 }
 
 TColor MixColors(TColor colorA, TColor colorB, int weight) {
-  const TColor a = ResolveColor(colorA);
-  const TColor b = ResolveColor(colorB);
+  const TColor a = ColorToRGB(colorA);
+  const TColor b = ColorToRGB(colorB);
   const double x = std::clamp(weight, 0, 255) / 255.0;
   auto mix = [x](int ca, int cb) { return RoundEven(x * ca + (1.0 - x) * cb); };
   return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),

@@ -3,7 +3,8 @@
 // mixes and the hot-tracking complement.
 #include <gtest/gtest.h>
 
-#include "widgets/VmColorResolve.h"
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "widgets/VmColors.h"
 
 namespace tandrel {
@@ -25,11 +26,6 @@ TEST(DecomposeHsl, NegativeHueWrapsAndSaturationUsesTheUpperFormulaAboveHalf) {
   const THsl pink = DecomposeHsl(RGB(255, 192, 192));
   EXPECT_EQ(pink.saturation, 240);
   EXPECT_EQ(pink.luminance, 210);
-}
-
-TEST(DecomposeHsl, ResolvesSystemColoursFirst) {
-  EXPECT_EQ(DecomposeHsl(clBtnShadow), DecomposeHsl(ResolveColor(clBtnShadow)));
-  EXPECT_EQ(HueOf(clWindow), HueOf(ResolveColor(clWindow)));
 }
 
 TEST(ComposeHsl, HueIsReadAgainst239) {
@@ -68,13 +64,6 @@ TEST(Shades, ByZeroReturnsTheArgumentItself) {
   EXPECT_EQ(ShadeBy(clNone, 0), clNone);
 }
 
-TEST(Shades, OtherAmountsGiveRgb) {
-  EXPECT_FALSE(IsSystemColor(ShadeBy(clBtnFace, 1)));
-  EXPECT_FALSE(IsSystemColor(ShadeBy(clBtnFace, -1)));
-  EXPECT_FALSE(IsSystemColor(ShadeDarker(clBtnShadow, 0)));
-  EXPECT_FALSE(IsSystemColor(ShadeLighter(clWindow, 0)));
-}
-
 TEST(Shades, LighterCeilingIs255NotTheScale) {
   const TColor grey = RGB(213, 213, 213);
   ASSERT_EQ(DecomposeHsl(grey).luminance, 200);
@@ -108,11 +97,6 @@ TEST(MixColors, WeightIsTheShareOfTheFirstColour) {
   EXPECT_EQ(MixColors(RGB(200, 0, 100), RGB(0, 200, 100), 51), RGB(40, 160, 100));
 }
 
-TEST(MixColors, ResolvesSystemColours) {
-  EXPECT_EQ(MixColors(clBtnShadow, clWindow, 255), ResolveColor(clBtnShadow));
-  EXPECT_EQ(MixColors(clBtnShadow, clWindow, 0), ResolveColor(clWindow));
-}
-
 TEST(ColorsHardToTell, HueUnder20AndLuminanceUnder60) {
   for (int c = 0; c < 64; ++c) {
     const TColor grey = RGB(c, c, c);
@@ -129,6 +113,40 @@ TEST(OppositeHue, ThirdOfTheCircleAwayFullySaturated) {
   EXPECT_EQ(OppositeHue(RGB(255, 0, 0), 120), ComposeHsl(120, 240, 120));
   EXPECT_EQ(OppositeHue(RGB(0, 0, 255), 120), ComposeHsl(40, 240, 120));  // 160 - 120
   EXPECT_EQ(OppositeHue(RGB(0, 0, 0), 0), RGB(0, 0, 0));
+}
+
+// System colours are resolved through the platform before any arithmetic.
+class SystemColours : public ::testing::Test {
+ protected:
+  SystemColours() {
+    platform::Install(&platform_);
+    platform_.painting().SetSystemColor(15, RGB(0, 255, 0));   // button face
+    platform_.painting().SetSystemColor(16, RGB(255, 0, 0));   // button shadow
+    platform_.painting().SetSystemColor(5, RGB(255, 255, 255));  // window
+  }
+  ~SystemColours() override { platform::Install(nullptr); }
+  platform::HeadlessPlatform platform_;
+};
+
+TEST_F(SystemColours, DecomposeResolvesFirst) {
+  EXPECT_EQ(DecomposeHsl(clBtnShadow), (THsl{0, 240, 120}));
+  EXPECT_EQ(HueOf(clBtnFace), 80);
+}
+
+TEST_F(SystemColours, EveryShadeButByZeroGivesRgb) {
+  EXPECT_EQ(ShadeBy(clBtnShadow, 0), clBtnShadow);
+  EXPECT_EQ(ShadeDarker(clBtnShadow, 0), RGB(255, 0, 0));
+  EXPECT_EQ(ShadeLighter(clBtnShadow, 0), RGB(255, 0, 0));
+  EXPECT_EQ(ShadeBy(clBtnShadow, -60), RGB(128, 0, 0));
+  EXPECT_EQ(ShadeBy(clBtnShadow, 60), RGB(255, 128, 128));
+  EXPECT_EQ(OppositeHue(clBtnShadow, 120), RGB(0, 252, 255));
+}
+
+TEST_F(SystemColours, MixResolvesBoth) {
+  EXPECT_EQ(MixColors(clBtnShadow, clWindow, 255), RGB(255, 0, 0));
+  EXPECT_EQ(MixColors(clBtnShadow, clWindow, 0), RGB(255, 255, 255));
+  EXPECT_EQ(MixColors(clBtnShadow, clBtnFace, 128), RGB(128, 127, 0));
+  EXPECT_TRUE(ColorsHardToTell(clBtnShadow, RGB(250, 10, 10)));
 }
 
 }  // namespace
