@@ -2,6 +2,7 @@
 // against the headless simulation and the real profile functions.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -228,6 +229,14 @@ TEST_F(ProfileContract, ChineseTextRoundTripsWhateverTheFileEncoding) {
   ASSERT_TRUE(Write("cn.ini", "设置", "键", "值"));
   EXPECT_EQ(Read("cn.ini", "Set", "RQ"), "2026年1月15日");
   EXPECT_EQ(Read("cn.ini", "设置", "键"), "值");
+}
+
+TEST_F(ProfileContract, PathsMayHoldChineseCharacters) {
+  std::filesystem::create_directories(folder_.path() / std::filesystem::path(u8"设置"));
+  const std::string path = folder_.PathOf("设置") + "/配置.ini";
+  ASSERT_TRUE(platform_->profileFiles().WriteString(path, "Set", "FZ", "45"));
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_EQ(platform_->profileFiles().ReadString(path, "Set", "FZ", "30", 2048), "45");
 }
 
 TEST_F(ProfileContract, AUtf16FileIsReadAndStaysUtf16) {
