@@ -108,6 +108,22 @@ void TBitmap::SetTransparentMode(TTransparentMode mode) {
   }
 }
 
+void TBitmap::MakeMask(TBitmap& mask, TColor transparent) const {
+  mask.SetMonochrome(true);
+  mask.SetSize(width_, height_);
+  if (surface_ == nullptr || mask.surface_ == nullptr) return;
+  // A colour-to-monochrome copy turns the source's background colour white.
+  const TRect whole{0, 0, width_, height_};
+  const TPoint origin = surface_->ViewportOrigin();
+  surface_->SetBackgroundRgb(ColorToRGB(transparent));
+  mask.surface_->CopyFrom(whole, *surface_, TRect{-origin.x, -origin.y, width_ - origin.x,
+                                                  height_ - origin.y},
+                          platform::RasterOp::SrcCopy, platform::Mirror::None);
+  // What the canvas selected for its brush.
+  surface_->SetBackgroundRgb(ColorToRGB(canvas_.Brush.Color()));
+  mask.Changed();
+}
+
 void TBitmap::Assign(const TBitmap& other) {
   if (this == &other) return;
   surface_.reset();

@@ -52,6 +52,10 @@ class TBitmap : public TObject {
   TTransparentMode TransparentMode() const { return transparentMode_; }
   void SetTransparentMode(TTransparentMode mode);
 
+  // Makes `mask` a monochrome bitmap of this size: white where this bitmap
+  // has `transparent` (resolved to RGB), black elsewhere.
+  void MakeMask(TBitmap& mask, TColor transparent) const;
+
   // Reads a Windows .bmp file image (1, 4, 8, 24 or 32 bits per pixel,
   // uncompressed, bottom-up or top-down). Returns false, leaving the bitmap
   // as it was, when the data is not such an image.

@@ -1,11 +1,14 @@
 // Image lists: equal-sized images with masks, drawn enabled or greyed, with
-// change links and a notice to the links when the list is destroyed.
+// change links and a notice to the links when the list is destroyed. A list
+// is a component, so its owner frees it and others may also ask for its
+// free notification.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "framework/Component.h"
 #include "platform/Geometry.h"
 
 namespace tandrel {
@@ -35,12 +38,10 @@ class TChangeLink {
   TCustomImageList* sender_ = nullptr;
 };
 
-class TCustomImageList {
+class TCustomImageList : public TComponent {
  public:
-  explicit TCustomImageList(int width = 16, int height = 16);
-  TCustomImageList(const TCustomImageList&) = delete;
-  TCustomImageList& operator=(const TCustomImageList&) = delete;
-  virtual ~TCustomImageList();
+  explicit TCustomImageList(TComponent* owner, int width = 16, int height = 16);
+  ~TCustomImageList() override;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -48,17 +49,19 @@ class TCustomImageList {
   void SetSize(int width, int height);
   int Count() const { return static_cast<int>(images_.size()); }
 
-  // Adds one image per Width-wide cell of `image`; the mask (monochrome,
-  // white = transparent) or, without one, `image`'s transparent colour marks
-  // the transparent pixels. Returns the index of the first image added, -1
-  // when nothing was added.
+  // Adds one image per Width-wide cell of `image` (a narrower image makes
+  // one cell), cut to Height. With a mask (monochrome, white = transparent)
+  // its white pixels are left out; without one the images are opaque.
+  // AddMasked leaves out the pixels of `maskColor`. Returns the index of the
+  // first image added, -1 when nothing was added.
   int Add(const TBitmap& image, const TBitmap* mask);
   int AddMasked(const TBitmap& image, TColor maskColor);
   void Delete(int index);
   void Clear();
 
-  // Draws image `index` at (x, y); disabled images are drawn greyed. An
-  // index outside the list draws nothing.
+  // Draws image `index` at (x, y). A disabled image is drawn engraved: its
+  // non-white opaque pixels in clBtnHighlight one pixel right and down, then
+  // in clBtnShadow in place. An index outside the list draws nothing.
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
   // The image as an icon; false (icon unchanged) for an index outside the list.
   bool GetIcon(int index, TIcon& icon) const;
