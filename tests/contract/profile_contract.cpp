@@ -74,6 +74,10 @@ TEST_F(ProfileContract, WritingAnExistingKeyFindsItWhateverItsCaseAndBlanks) {
   // One key, not a second one that a later read could miss.
   const std::string bytes = Bytes("c.ini");
   EXPECT_EQ(bytes.find("1"), std::string::npos) << bytes;
+
+  ASSERT_TRUE(Write("c.ini", "SET", "RQ", "2026/1/15"));
+  EXPECT_EQ(Bytes("c.ini").find("[SET]"), std::string::npos) << "the section exists already";
+  EXPECT_EQ(Read("c.ini", "Set", "RQ"), "2026/1/15");
 }
 
 TEST_F(ProfileContract, OrderOfSectionsAndKeysCarriesNoMeaning) {
@@ -107,6 +111,9 @@ TEST_F(ProfileContract, EnclosingQuotationMarksAreRemoved) {
   EXPECT_EQ(Read("q.ini", "S", "inner"), " spaced ");
   EXPECT_EQ(Read("q.ini", "S", "partial"), "a\" b ");
   EXPECT_EQ(Read("q.ini", "S", "middle"), "a\"b\"c");
+  Put("q2.ini", "[S]\r\nempty=\"\"\r\nk=\r\nk=shadowed\r\n");
+  EXPECT_EQ(Read("q2.ini", "S", "empty"), "");
+  EXPECT_EQ(Read("q2.ini", "S", "k"), "") << "the first k, empty, hides the second";
 }
 
 TEST_F(ProfileContract, SectionAndKeyNamesIgnoreCase) {
