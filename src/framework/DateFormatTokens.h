@@ -10,7 +10,10 @@
 //   g gg        era: left out (the program never needs it)
 //   c C         the general date-time format (only where allowed)
 //   '...' "..." quoted literal text ('' inside single quotes is one quote)
-// Every other character, unknown letters included, is literal text.
+// Every other character, unknown letters included, is literal text. That
+// includes "/" and ":": the regional formats already spell out the user's
+// separators, and the date-time pickers show them the same way.
+// All fields that count years, months and days are Gregorian.
 #pragma once
 
 #include <string>

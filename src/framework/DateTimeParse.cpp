@@ -2,6 +2,7 @@
 // (the rules are listed in DateTimeText.h).
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "framework/DateFormatTokens.h"
 #include "framework/DateNames.h"

@@ -1,7 +1,7 @@
 // Date-time values to text.
 #include "framework/DateTimeText.h"
 
-#include <algorithm>
+#include <string>
 
 #include "framework/DateFormatTokens.h"
 #include "framework/DateNames.h"
