@@ -82,6 +82,9 @@ class TVmCustomEdit : public TCustomControl {
  protected:
   // The displayed text changed (fires OnChange unless suppressed).
   virtual void Change();
+  // A typed character before it goes into the text; set it to 0 to refuse
+  // it. Handles Enter as Tab and fires OnKeyPress.
+  virtual void FilterKey(char32_t& ch);
   // Colour for the current state (disabled, focused, read-only, at rest).
   void ApplyStateColor();
   void RefreshFrame();
@@ -114,6 +117,10 @@ class TVmCustomEdit : public TCustomControl {
   // Replaces [start, start+length) with `text`, caret after the insertion.
   void ReplaceRange(std::size_t start, std::size_t length, std::string_view text);
   void ClampSelection();
+  // The byte offset of the character boundary nearest to client x.
+  std::size_t OffsetAtX(int x);
+  // The left edge of the text in client coordinates, by Alignment.
+  int TextOrigin(TCanvas& canvas) const;
 
   std::size_t selStart_ = 0;
   std::size_t selLength_ = 0;
@@ -195,10 +202,12 @@ class TVmNumericEdit : public TVmEdit {
  protected:
   // The value to keep on exit; false when leaving is refused.
   bool RangeCheckValue(Extended& value);
-  void KeyPress(char32_t& ch) override;
+  void FilterKey(char32_t& ch) override;
   void DoEnter() override;
   void DoExit() override;
   void Loaded() override;
+  bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) override;
   // Sounds the platform beep for a refused character.
   virtual void InvalidKeyBeep();
 

@@ -78,6 +78,8 @@ class TVmCustomGlyphButton : public TVmCustomButton, public IVmTransparent {
   TColor HotDark() const;
   TColor HotLight() const;
   TPoint GlyphPosition() const;
+  // Image `index` of the custom glyph strip at (x, y).
+  void PaintStripGlyph(TCanvas& canvas, int x, int y, int index) const;
 
   void ActivateClick() override { ToggleState(); }
   void Paint(TCanvas& canvas) override;

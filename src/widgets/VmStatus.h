@@ -65,7 +65,6 @@ class TVmCustomStatusPane : public TControl, public IVmTransparent {
   void TextChanged() override;
   void FontChanged() override;
   void ColorChanged() override;
-  void ParentColorChanged() override;
   // The parent, when it is a status bar.
   TVmStatusBar* StatusBar() const;
 
