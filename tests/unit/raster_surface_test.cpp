@@ -256,6 +256,34 @@ TEST(RasterCopy, StretchMirrorAndOverlappingCopies) {
   EXPECT_EQ(Art(row, TRect{0, 0, 6, 1}), "##....\n");  // no smear
 }
 
+TEST(RasterCopy, PlainCopiesWithinOneSurfaceMoveBlocksWholeInEveryDirection) {
+  // A numbered 8 x 8 picture, copied onto itself shifted each way, with and
+  // without a clip, must equal the copy made from a separate snapshot.
+  const std::vector<TPoint> shifts = {{2, 1}, {-2, -1}, {0, 3}, {3, 0}, {-1, 2}};
+  for (bool clipped : {false, true}) {
+    for (const TPoint& shift : shifts) {
+      SCOPED_TRACE(testing::Message() << shift.x << "," << shift.y << " clipped " << clipped);
+      RasterSurface s(8, 8, false, clBlack);
+      for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) s.SetRawPixel(x, y, RGB(x * 30, y * 30, 7));
+      }
+      RasterSurface expected = s;
+      const RasterSurface before = s;
+      if (clipped) {
+        s.ExcludeClip(TRect{3, 0, 5, 8});
+        s.ExcludeClip(TRect{0, 4, 8, 5});
+        expected.ExcludeClip(TRect{3, 0, 5, 8});
+        expected.ExcludeClip(TRect{0, 4, 8, 5});
+      }
+      const TRect src{1, 1, 7, 7};
+      const TRect dest{1 + shift.x, 1 + shift.y, 7 + shift.x, 7 + shift.y};
+      s.CopyFrom(dest, s, src, RasterOp::SrcCopy, Mirror::None);
+      expected.CopyFrom(dest, before, src, RasterOp::SrcCopy, Mirror::None);
+      EXPECT_EQ(s.Pixels(), expected.Pixels());
+    }
+  }
+}
+
 TEST(RasterCopy, MonochromeConversionsFollowTheBackgroundAndTextColours) {
   RasterSurface colour = Paper(3, 1);
   colour.SetRawPixel(1, 0, kInk);

@@ -3,6 +3,7 @@
 #include "platform/headless/RasterSurface.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace tandrel::platform {
@@ -148,8 +149,8 @@ bool RasterSurface::RestoreState(int id) {
   return true;
 }
 
-TColor RasterSurface::ConvertFrom(const Surface& source, int sx, int sy) const {
-  const auto* raster = dynamic_cast<const RasterSurface*>(&source);
+TColor RasterSurface::ConvertFrom(const Surface& source, const RasterSurface* raster, int sx,
+                                  int sy) const {
   TColor pixel;
   TColor sourceBack = clWhite;
   if (raster != nullptr) {
@@ -196,19 +197,67 @@ void RasterSurface::ForEachCopyPixel(const TRect& destRect, const Surface& sourc
   }
 }
 
+void RasterSurface::CopyRows(const TRect& d, const RasterSurface& source, TPoint s) {
+  // The part of the destination whose source pixels exist.
+  TRect area = IntersectRects(d, TRect{0, 0, width_, height_});
+  area = IntersectRects(area, TRect{d.left + (0 - s.x), d.top + (0 - s.y),
+                                    d.left + (source.width_ - s.x),
+                                    d.top + (source.height_ - s.y)});
+  if (area.IsEmpty()) return;
+  std::vector<TRect> pieces;
+  if (state_.clipped) {
+    for (const TRect& r : state_.clip.Rects()) {
+      const TRect piece = IntersectRects(area, r);
+      if (!piece.IsEmpty()) pieces.push_back(piece);
+    }
+  } else {
+    pieces.push_back(area);
+  }
+  // Within one surface, rows are taken in the order that reads each source
+  // row before it is overwritten (memmove handles the overlap along a row).
+  const bool upward = &source == this && d.top > s.y;
+  for (const TRect& piece : pieces) {
+    const auto count = static_cast<std::size_t>(piece.Width());
+    for (int i = 0; i < piece.Height(); ++i) {
+      const int y = upward ? piece.bottom - 1 - i : piece.top + i;
+      const int sy = s.y + (y - d.top);
+      const int sx = s.x + (piece.left - d.left);
+      const std::uint32_t* from =
+          source.pixels_.data() + static_cast<std::size_t>(sy) * static_cast<std::size_t>(source.width_) +
+          static_cast<std::size_t>(sx);
+      std::uint32_t* to = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                          static_cast<std::size_t>(piece.left);
+      std::memmove(to, from, count * sizeof(std::uint32_t));
+    }
+  }
+}
+
 void RasterSurface::CopyFrom(const TRect& destRect, const Surface& source, const TRect& srcRect,
                              RasterOp op, Mirror mirror) {
+  const auto* raster = dynamic_cast<const RasterSurface*>(&source);
+  if (raster != nullptr && op == RasterOp::SrcCopy && mirror == Mirror::None &&
+      raster->monochrome_ == monochrome_ && destRect.Width() == srcRect.Width() &&
+      destRect.Height() == srcRect.Height() &&
+      // Clip pieces of one surface could overwrite each other's source rows.
+      !(raster == this && state_.clipped)) {
+    if (destRect.IsEmpty()) return;
+    const TPoint origin = raster->ViewportOrigin();
+    CopyRows(ToDevice(destRect), *raster,
+             TPoint{srcRect.left + origin.x, srcRect.top + origin.y});
+    return;
+  }
   // Copying within one surface reads a snapshot, as GDI copies overlapping
   // areas without smearing.
   std::unique_ptr<RasterSurface> snapshot;
-  const Surface* from = &source;
+  const RasterSurface* from = raster;
   if (&source == this) {
     snapshot = std::make_unique<RasterSurface>(*this);
     from = snapshot.get();
   }
-  ForEachCopyPixel(destRect, *from, srcRect, mirror,
+  const Surface& reading = from != nullptr ? static_cast<const Surface&>(*from) : source;
+  ForEachCopyPixel(destRect, reading, srcRect, mirror,
                    [&](int dx, int dy, int sx, int sy, int, int) {
-                     const TColor s = ConvertFrom(*from, sx, sy);
+                     const TColor s = ConvertFrom(reading, from, sx, sy);
                      if (s == kInvalidColor) return;
                      const TColor d = RawPixel(dx, dy);
                      TColor result = s;
@@ -233,7 +282,7 @@ void RasterSurface::CopyTransparent(const TRect& destRect, const Surface& source
                                             ? raster->RawPixel(sx, sy)
                                             : source.GetPixelAt(sx - origin.x, sy - origin.y);
                      if (raw == kInvalidColor || raw == (transparentRgb & 0xFFFFFF)) return;
-                     const TColor s = ConvertFrom(source, sx, sy);
+                     const TColor s = ConvertFrom(source, raster, sx, sy);
                      SetRawPixel(dx, dy, s);
                    });
 }
@@ -241,6 +290,7 @@ void RasterSurface::CopyTransparent(const TRect& destRect, const Surface& source
 void RasterSurface::CopyMasked(const TRect& destRect, const Surface& source,
                                const TRect& srcRect, const Surface& mask) {
   const auto* rasterMask = dynamic_cast<const RasterSurface*>(&mask);
+  const auto* sourceRaster = dynamic_cast<const RasterSurface*>(&source);
   const TPoint maskOrigin = mask.ViewportOrigin();
   ForEachCopyPixel(destRect, source, srcRect, Mirror::None,
                    [&](int dx, int dy, int sx, int sy, int si, int sj) {
@@ -249,7 +299,7 @@ void RasterSurface::CopyMasked(const TRect& destRect, const Surface& source,
                                                                  sj + maskOrigin.y)
                                           : mask.GetPixelAt(si, sj);
                      if (m == kInvalidColor || (m & 0xFFFFFF) == clWhite) return;
-                     const TColor s = ConvertFrom(source, sx, sy);
+                     const TColor s = ConvertFrom(source, sourceRaster, sx, sy);
                      if (s != kInvalidColor) SetRawPixel(dx, dy, s);
                    });
 }

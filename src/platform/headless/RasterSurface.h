@@ -102,8 +102,12 @@ class RasterSurface final : public Surface {
   void FillBackground(const TRect& device, const TRect* deviceClip);
   void PlotClipped(int dx, int dy, TColor rgb, const TRect* deviceClip);
   TRect ToDevice(const TRect& r) const;
-  // The source pixel for a copy, converted to this surface's format.
-  TColor ConvertFrom(const Surface& source, int sx, int sy) const;
+  // The source pixel at device (sx, sy) for a copy, converted to this
+  // surface's format; `raster` is `source` when it is a raster surface.
+  TColor ConvertFrom(const Surface& source, const RasterSurface* raster, int sx, int sy) const;
+  // SrcCopy between surfaces of one format, same size, not mirrored: whole
+  // row pieces at a time.
+  void CopyRows(const TRect& deviceDest, const RasterSurface& source, TPoint deviceSource);
   template <typename PixelFn>
   void ForEachCopyPixel(const TRect& destRect, const Surface& source, const TRect& srcRect,
                         Mirror mirror, PixelFn fn);
