@@ -102,6 +102,8 @@ class TVmTrayIcon : public TComponent {
 
   // The hidden window that receives the shell's notifications.
   platform::WindowHandle Handle() const;
+  // The icon's identity with the shell, together with Handle().
+  std::uint32_t IconId() const { return iconData_.id; }
   // Whether the shell record in use is the extended one (shell version 5 on).
   bool UsesExtendedData() const { return iconData_.extendedLayout; }
 
