@@ -136,7 +136,9 @@ TEST_F(TrayContract, HiddenWindowAnswersTheEndOfTheSession) {
   tray_->OnQueryEndSession =
       TVmQueryEndSessionEvent([](TObject*, bool& allowSessionToEnd) { allowSessionToEnd = false; });
   EXPECT_EQ(windows().Send(tray_->Handle(), platform::msg::kQueryEndSession, 0, 0), 0);
-  EXPECT_EQ(windows().Send(tray_->Handle(), platform::msg::kUser + 5, 0, 0), 0);
+  // Nothing goes to the default processing, which would answer 1 here.
+  constexpr unsigned kQueryOpen = 0x0013;
+  EXPECT_EQ(windows().Send(tray_->Handle(), kQueryOpen, 0, 0), 0);
   windows().Send(tray_->Handle(), platform::msg::kEndSession, 1, 0);
   EXPECT_FALSE(InTray());
 }

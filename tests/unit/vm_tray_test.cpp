@@ -553,11 +553,5 @@ TEST_F(TrayTest, EndOfSessionAnswersAndRemovesTheIcon) {
   EXPECT_TRUE(shell().tray.empty());
 }
 
-TEST_F(TrayTest, EveryOtherMessageIsAnsweredZero) {
-  MakeTray();
-  EXPECT_EQ(windows().Send(tray_->Handle(), platform::msg::kUser + 5, 1, 1), 0);
-  EXPECT_EQ(windows().Send(tray_->Handle(), platform::msg::kSysCommand, 0xF020, 0), 0);
-}
-
 }  // namespace
 }  // namespace tandrel
