@@ -1,0 +1,63 @@
+// The armed schedule's one-second tick (label, tray hint, hand-over of the
+// last seconds to the warning window, firing), Stop, and executing the action.
+#include <cstdint>
+#include <string>
+
+#include "app/PowerActions.h"
+#include "app/Spans.h"
+#include "app/UnitFormTandrel.h"
+#include "app/UnitFormWarn.h"
+#include "platform/Platform.h"
+
+namespace tandrel {
+
+void TFormTandrel::Timer1Timer(TObject* sender) {
+  (void)sender;
+  const TDateTime now = Now();
+  const CountdownParts parts = SplitSpan(FTarget, now);
+  LabInfo->SetCaption(FTextUntil + FActionName + FTextRemain + std::to_string(parts.hours) +
+                      FTextHours + std::to_string(parts.minutes) + FTextMinutes +
+                      std::to_string(parts.seconds) + FTextSeconds);
+  TrayIcon->SetHint(FTrayTitle + "\r" + LabInfo->Caption());
+
+  if (FWarn) {
+    const std::int64_t secondsLeft = WholeSecondsApart(FTarget, now);
+    if (secondsLeft <= 30) {
+      Timer1->SetEnabled(false);
+      SetVisible(false);
+      FormWarn->FWarnPrefix = "离系统关机还有";
+      FormWarn->FWarnSuffix = "秒,请注意保存尚未保存的文件...";
+      FormWarn->FSecondsLeft = static_cast<std::int32_t>(secondsLeft);
+      FormWarn->Timer1Timer(FormWarn->Timer1);
+      FormWarn->Timer1->SetEnabled(true);
+      FormWarn->Show();
+    }
+  }
+
+  if (!(Now() < FTarget) && WholeSecondsApart(FTarget, now) < 5) BTNAtOnce->Click();
+}
+
+void TFormTandrel::BTNStopClick(TObject* sender) {
+  (void)sender;
+  VmStatusPane1->SetCaption(FTextIdle);
+  VmStatusPane2->SetCaption("");
+  FActionName.clear();
+  LabInfo->SetCaption("");
+  TrayIcon->SetHint(FTrayTitle);
+  GBOption->SetVisible(true);
+  GBSet->SetEnabled(true);
+  BTNStart->SetVisible(true);
+  BTNStop->SetVisible(false);
+  LabInfo->SetVisible(false);
+  Timer1->SetEnabled(false);
+}
+
+void TFormTandrel::BTNAtOnceClick(TObject* sender) {
+  (void)sender;
+  // Set first: an action that ends the session must find the window
+  // willing to close without asking.
+  FActionFired = true;
+  ExecutePowerAction(platform::Current().power(), FAction);
+}
+
+}  // namespace tandrel

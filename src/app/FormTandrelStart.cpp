@@ -1,0 +1,62 @@
+// Arming a schedule: the Start button turns the settings into a target
+// moment and an action name, shows the armed look, starts the one-second
+// timer and hides the program to the tray.
+#include <cstdint>
+#include <string>
+
+#include "app/UnitFormTandrel.h"
+#include "framework/DateTimeText.h"
+
+namespace tandrel {
+
+void TFormTandrel::BTNStartClick(TObject* sender) {
+  (void)sender;
+  // Starting at logon with repeat run would shut the computer down right
+  // after every start when the countdown is this short.
+  if (FAutoRun && FRepeatRun && FMinutes <= 5) {
+    ShowStartMessage(FMsgCountdownTooShort);
+    VMFenZhong->SetIntegerValue(10);
+    return;
+  }
+
+  const bool atSetTime = RBDateTime->Checked();
+  if (atSetTime && !DateTimePicker1->Visible()) {
+    // With repeat run the date follows the clock: today, or tomorrow once
+    // today's moment has passed.
+    const TDateTime today = StrToDate(DateToStr(Now()));
+    if (!(StrToDate(FDateText) > today)) {
+      const TDateTime clock = StrToTime(TimeToStr(Now()));
+      if (StrToTime(FTimeText) < clock) {
+        FDateText = DateToStr(IncDay(Now(), 1));
+        DateTimePicker1->SetDate(StrToDate(FDateText));
+      }
+    }
+  }
+
+  if (atSetTime) {
+    DateTimePicker1->SetTime(StrToTime(FTimeText));
+    const TDateTime candidate = DateTimePicker1->DateTime();
+    if (Now() > candidate) {
+      ShowStartMessage(FMsgTimeExpired);
+      return;
+    }
+    FTarget = candidate;
+  } else {
+    const auto minutes = static_cast<std::int32_t>(VMFenZhong->IntegerValue());
+    FTarget = Now() + static_cast<double>(minutes) / 1440.0;
+  }
+
+  if (FAction >= 1 && FAction <= 6) FActionName = FActionNames[static_cast<std::size_t>(FAction)];
+  VmStatusPane1->SetCaption(FTextRunning);
+  VmStatusPane2->SetCaption(FActionName + ":" + DateTimeToStr(FTarget));
+
+  GBOption->SetVisible(false);
+  GBSet->SetEnabled(false);
+  BTNStart->SetVisible(false);
+  BTNStop->SetVisible(true);
+  LabInfo->SetVisible(true);
+  if (!Timer1->Enabled()) Timer1->SetEnabled(true);
+  TrayIcon->MinimizeToTray();
+}
+
+}  // namespace tandrel

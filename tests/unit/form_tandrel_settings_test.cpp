@@ -1,0 +1,271 @@
+// Reading and repairing Tandrel.ini when the main window is created, and the
+// one key each control writes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/DateTimeText.h"
+#include "framework/Exceptions.h"
+#include "unit/support/FormTandrelFixture.h"
+
+namespace tandrel::testing {
+namespace {
+
+using FormTandrelSettings = FormTandrelFixture;
+
+TEST_F(FormTandrelSettings, NoFileStartsAtSetTimeWithTodayNowThirtyMinutesShutdown) {
+  TFormTandrel& form = Create();
+  EXPECT_TRUE(form.RBDateTime->Checked());
+  EXPECT_FALSE(form.RBDe->Checked());
+  EXPECT_TRUE(form.FAtSetTime);
+  EXPECT_EQ(form.FDateText, "2026/3/10");
+  EXPECT_EQ(form.FTimeText, "10:00:00");
+  EXPECT_EQ(form.DateTimePicker1->Date(), EncodeDate(2026, 3, 10));
+  EXPECT_EQ(DecodeTime(form.DateTimePicker2->Time()), (TimeParts{10, 0, 0, 0}));
+  EXPECT_EQ(form.FMinutes, 30);
+  EXPECT_EQ(form.VMFenZhong->IntegerValue(), 30);
+  EXPECT_EQ(form.FAction, 1);
+  EXPECT_TRUE(form.RBShutdown->Checked());
+  EXPECT_FALSE(form.CBAutoRun->Checked());
+  EXPECT_FALSE(form.CBRepeat->Checked());
+  EXPECT_FALSE(form.CBWarn->Checked());
+  EXPECT_TRUE(form.DateTimePicker1->Visible());
+  EXPECT_TRUE(form.DateTimePicker2->Visible());
+  EXPECT_FALSE(form.VMFenZhong->Visible());
+  EXPECT_FALSE(form.FLoading);
+  // Defaults are not past moments: nothing needed writing.
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+  EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(FormTandrelSettings, YesterdaysDateBecomesTodayInFieldPickerAndFile) {
+  WriteIni("[Set]\r\nRQ=2026/3/9\r\nSJ=23:00:00\r\n");
+  TFormTandrel& form = Create();
+  EXPECT_EQ(form.FDateText, "2026/3/10");
+  EXPECT_EQ(Stored("Set", "RQ"), "2026/3/10");
+  EXPECT_EQ(form.DateTimePicker1->Date(), EncodeDate(2026, 3, 10));
+  EXPECT_EQ(form.FTimeText, "23:00:00");
+  EXPECT_EQ(Stored("Set", "SJ"), "23:00:00");
+}
+
+TEST_F(FormTandrelSettings, FutureDateStaysAsStored) {
+  WriteIni("[Set]\r\nRQ=2026/3/13\r\nSJ=08:00:00\r\n");
+  TFormTandrel& form = Create();
+  EXPECT_EQ(form.FDateText, "2026/3/13");
+  EXPECT_EQ(form.FTimeText, "08:00:00");
+  EXPECT_EQ(form.DateTimePicker1->Date(), EncodeDate(2026, 3, 13));
+  EXPECT_EQ(DecodeTime(form.DateTimePicker2->Time()), (TimeParts{8, 0, 0, 0}));
+}
+
+TEST_F(FormTandrelSettings, PastTimeOfTodayIsRepairedOnlyWithDateInputShown) {
+  struct Case {
+    const char* cb;
+    bool repaired;
+  } cases[] = {
+      {"", true},                     // at a set time, repeat run off
+      {"CBCF=1\r\n", false},          // repeat run hides the date input
+      {"RBFS=0\r\n", false},          // countdown mode
+      {"RBFS=0\r\nCBCF=1\r\n", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cb);
+    DropForms();
+    WriteIni(std::string("[CB]\r\n") + c.cb + "[Set]\r\nRQ=2026/3/10\r\nSJ=09:00:00\r\n");
+    TFormTandrel& form = Create();
+    EXPECT_EQ(form.FTimeText, c.repaired ? "10:00:00" : "09:00:00");
+    EXPECT_EQ(Stored("Set", "SJ"), c.repaired ? "10:00:00" : "09:00:00");
+    EXPECT_EQ(DecodeTime(form.DateTimePicker2->Time()).hour, c.repaired ? 10 : 9);
+  }
+}
+
+TEST_F(FormTandrelSettings, TimeCountsOnlyToTheSecondsTheTextShows) {
+  // 10:00:00 stored, clock at 10:00:00.250: not earlier at that precision.
+  WriteIni("[Set]\r\nRQ=2026/3/10\r\nSJ=10:00:00\r\n");
+  Create();
+  EXPECT_EQ(Stored("Set", "SJ"), "10:00:00");
+  EXPECT_EQ(IniBytes(), "[Set]\r\nRQ=2026/3/10\r\nSJ=10:00:00\r\n");
+}
+
+TEST_F(FormTandrelSettings, IntegersAndBooleansReadAsTheIniClassReadsThem) {
+  WriteIni("[CB]\r\nAutoRun=5\r\nRBFS=abc\r\nWarn=0x\r\n[Set]\r\nFZ=abc\r\n");
+  TFormTandrel& form = Create();
+  EXPECT_TRUE(form.FAutoRun);
+  EXPECT_TRUE(form.CBAutoRun->Checked());
+  EXPECT_TRUE(form.FAtSetTime);  // unreadable: the default 1
+  EXPECT_FALSE(form.FWarn);      // "0x" is too short to be hexadecimal: the default
+  EXPECT_EQ(form.FMinutes, 30);
+
+  WriteIni("[Set]\r\nFZ=0x1E\r\nSD=$3\r\n");
+  DropForms();
+  TFormTandrel& again = Create();
+  EXPECT_EQ(again.FMinutes, 30);
+  EXPECT_EQ(again.FAction, 3);
+  EXPECT_TRUE(again.RBRestart->Checked());
+  EXPECT_FALSE(again.RBShutdown->Checked());
+}
+
+TEST_F(FormTandrelSettings, StoredActionChecksItsButtonAndUnknownCodesKeepShutdown) {
+  struct Case {
+    const char* sd;
+    int action;
+    TVmRadioButton* TFormTandrel::*checked;
+  } cases[] = {{"5", 5, &TFormTandrel::RBStandby},
+               {"6", 6, &TFormTandrel::RBDormancy},
+               {"2", 2, &TFormTandrel::RBLogoff},
+               {"9", 9, &TFormTandrel::RBShutdown},
+               {"0", 0, &TFormTandrel::RBShutdown},
+               {"-1", -1, &TFormTandrel::RBShutdown}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sd);
+    DropForms();
+    WriteIni(std::string("[Set]\r\nSD=") + c.sd + "\r\n");
+    TFormTandrel& form = Create();
+    EXPECT_EQ(form.FAction, c.action);
+    int checkedCount = 0;
+    for (TVmRadioButton* radio : {form.RBShutdown, form.RBLogoff, form.RBRestart, form.RBForce,
+                                  form.RBStandby, form.RBDormancy}) {
+      checkedCount += radio->Checked() ? 1 : 0;
+    }
+    EXPECT_EQ(checkedCount, 1);
+    EXPECT_TRUE((form.*(c.checked))->Checked());
+    // Loading never writes the action back.
+    EXPECT_EQ(Stored("Set", "SD"), c.sd);
+  }
+}
+
+TEST_F(FormTandrelSettings, ModeAndRepeatDecideWhichInputsShow) {
+  WriteIni("[CB]\r\nCBCF=1\r\n");
+  TFormTandrel& form = Create();
+  EXPECT_FALSE(form.DateTimePicker1->Visible());
+  EXPECT_FALSE(form.Label2->Visible());
+  EXPECT_TRUE(form.DateTimePicker2->Visible());
+  EXPECT_TRUE(form.Label3->Visible());
+  EXPECT_FALSE(form.VMFenZhong->Visible());
+
+  form.RBDe->SetChecked(true);
+  EXPECT_FALSE(form.DateTimePicker2->Visible());
+  EXPECT_TRUE(form.VMFenZhong->Visible());
+  EXPECT_TRUE(form.Label4->Visible());
+  EXPECT_EQ(Stored("CB", "RBFS"), "0");
+  form.CBRepeat->SetChecked(false);  // no visibility change in countdown mode
+  EXPECT_FALSE(form.DateTimePicker1->Visible());
+  EXPECT_EQ(Stored("CB", "CBCF"), "0");
+  form.RBDateTime->SetChecked(true);
+  EXPECT_TRUE(form.DateTimePicker1->Visible());
+  EXPECT_FALSE(form.VMFenZhong->Visible());
+  EXPECT_EQ(Stored("CB", "RBFS"), "1");
+}
+
+TEST_F(FormTandrelSettings, TagTwelveWritesWarnFromTheBoxAndSdFromStandby) {
+  TFormTandrel& form = CreateAndShow();
+  ASSERT_EQ(form.RBStandby->Tag(), 12);
+  ASSERT_EQ(form.CBWarn->Tag(), 12);
+  form.RBStandby->SetChecked(true);
+  EXPECT_EQ(form.FAction, 5);
+  EXPECT_EQ(Stored("Set", "SD"), "5");
+  EXPECT_EQ(Stored("CB", "Warn"), "<absent>");
+  form.CBWarn->SetChecked(true);
+  EXPECT_TRUE(form.FWarn);
+  EXPECT_EQ(Stored("CB", "Warn"), "1");
+  EXPECT_EQ(Stored("Set", "SD"), "5");
+  form.RBDormancy->SetChecked(true);
+  EXPECT_EQ(Stored("Set", "SD"), "6");
+  EXPECT_EQ(Stored("CB", "Warn"), "1");
+}
+
+TEST_F(FormTandrelSettings, MinutesAndPickersWriteTheirKeyAtOnce) {
+  TFormTandrel& form = CreateAndShow();
+  form.RBDe->SetChecked(true);
+  form.VMFenZhong->SetIntegerValue(45);
+  EXPECT_EQ(form.FMinutes, 45);
+  EXPECT_EQ(Stored("Set", "FZ"), "45");
+
+  form.RBDateTime->SetChecked(true);
+  windows().UserSetPicker(form.DateTimePicker1->Handle(),
+                          platform::LocalTime{2026, 4, 1, 10, 0, 0, 0});
+  EXPECT_EQ(form.FDateText, "2026/4/1");
+  EXPECT_EQ(Stored("Set", "RQ"), "2026/4/1");
+  windows().UserSetPicker(form.DateTimePicker2->Handle(),
+                          platform::LocalTime{2026, 3, 10, 21, 5, 9, 0});
+  EXPECT_EQ(form.FTimeText, "21:05:09");
+  EXPECT_EQ(Stored("Set", "SJ"), "21:05:09");
+}
+
+TEST_F(FormTandrelSettings, LoadingWritesNothingBesidesRepairs) {
+  const std::string file =
+      "[CB]\r\nAutoRun=1\r\nRBFS=0\r\nCBCF=1\r\nWarn=1\r\n"
+      "[Set]\r\nRQ=2026/3/12\r\nSJ=07:00:00\r\nFZ=45\r\nSD=6\r\n";
+  WriteIni(file);
+  TFormTandrel& form = Create();
+  EXPECT_TRUE(form.CBAutoRun->Checked());
+  EXPECT_TRUE(form.RBDe->Checked());
+  EXPECT_TRUE(form.CBRepeat->Checked());
+  EXPECT_TRUE(form.CBWarn->Checked());
+  EXPECT_TRUE(form.RBDormancy->Checked());
+  EXPECT_EQ(form.VMFenZhong->IntegerValue(), 45);
+  EXPECT_EQ(IniBytes(), file);
+}
+
+TEST_F(FormTandrelSettings, TextsOfAnotherRegionalFormatAreTreatedAsAbsentAndHealed) {
+  platform::LocaleFormats german;
+  german.shortDate = "dd.MM.yyyy";
+  german.dateSeparator = ".";
+  env_.platform().locale().SetFormats(german);
+  WriteIni("[CB]\r\nWarn=1\r\n[Set]\r\nRQ=2026/3/12\r\nSJ=abc\r\nFZ=45\r\n");
+  TFormTandrel& form = Create();
+  EXPECT_TRUE(Boxes().empty());
+  EXPECT_EQ(form.FDateText, "10.03.2026");
+  EXPECT_EQ(Stored("Set", "RQ"), "10.03.2026");
+  EXPECT_EQ(form.FTimeText, "10:00:00");
+  EXPECT_EQ(Stored("Set", "SJ"), "10:00:00");
+  // Every later step still ran.
+  EXPECT_EQ(form.VMFenZhong->IntegerValue(), 45);
+  EXPECT_TRUE(form.CBWarn->Checked());
+  EXPECT_FALSE(form.FLoading);
+  EXPECT_EQ(form.Caption(), "Velmora V2.9(定时关机)");
+  EXPECT_EQ(form.VmStatusPane1->Caption(), "无定时任务");
+  EXPECT_EQ(Stored("Set", "FZ"), "45");
+  EXPECT_EQ(Stored("CB", "Warn"), "1");
+}
+
+TEST_F(FormTandrelSettings, HostileFilesNeverStopTheStart) {
+  const std::string files[] = {
+      std::string("\0\xff\xfe\x01[Set\r\nRQ\0=\xff\r\n", 17),
+      "[Set]\r\nFZ=99999999999999999999\r\nSD=2147483648\r\n",
+      "[Set]\r\nFZ=7\r\nFZ=8\r\n[Set]\r\nSD=2\r\n",
+      "[Set]\r\nRQ=" + std::string(5000, '2') + "\r\nSJ=" + std::string(3000, ':') + "\r\n",
+      "[CB]\r\n[Set]\r\nRQ=\r\nSJ=\r\n",
+      "RQ=2026/3/9\r\nSJ=1:00:00\r\n",  // keys outside any section
+  };
+  for (const std::string& file : files) {
+    DropForms();
+    WriteIni(file);
+    TFormTandrel& form = Create();
+    EXPECT_FALSE(form.FLoading);
+    EXPECT_EQ(form.Caption(), "Velmora V2.9(定时关机)");
+    EXPECT_TRUE(TryStrToDate(form.FDateText, platform::LocaleFormats{}).has_value());
+    EXPECT_TRUE(TryStrToTime(form.FTimeText, platform::LocaleFormats{}).has_value());
+    EXPECT_TRUE(Boxes().empty());
+  }
+}
+
+TEST_F(FormTandrelSettings, DuplicateKeysReadTheFirstAndOtherSettingsSurviveARepair) {
+  WriteIni("[CB]\r\nWarn=1\r\n[Set]\r\nFZ=7\r\nFZ=8\r\nRQ=garbage\r\nSD=4\r\n");
+  TFormTandrel& form = Create();
+  EXPECT_EQ(form.FMinutes, 7);
+  EXPECT_EQ(Stored("Set", "RQ"), "2026/3/10");
+  EXPECT_EQ(Stored("Set", "SD"), "4");
+  EXPECT_EQ(Stored("CB", "Warn"), "1");
+}
+
+TEST_F(FormTandrelSettings, RefusedSaveKeepsTheNewFieldAndRaisesTheWriteError) {
+  TFormTandrel& form = CreateAndShow();
+  form.RBDe->SetChecked(true);
+  env_.platform().profileFiles().Lock(IniPath().string());
+  EXPECT_THROW(form.VMFenZhong->SetIntegerValue(12), EIniFileException);
+  EXPECT_EQ(form.FMinutes, 12);
+  env_.platform().profileFiles().Unlock(IniPath().string());
+}
+
+}  // namespace
+}  // namespace tandrel::testing
