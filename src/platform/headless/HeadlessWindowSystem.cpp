@@ -597,8 +597,9 @@ int HeadlessWindowSystem::TrackPopupMenu(WindowHandle owner, const std::vector<M
                                          TPoint screen) {
   int chosen = 0;
   if (!menuScript_.empty()) {
-    chosen = menuScript_.front();
+    auto script = std::move(menuScript_.front());
     menuScript_.pop_front();
+    chosen = script(entries);
   }
   auto it = std::find_if(entries.begin(), entries.end(),
                          [&](const MenuEntry& e) { return e.id == chosen && e.id != 0; });
@@ -607,7 +608,20 @@ int HeadlessWindowSystem::TrackPopupMenu(WindowHandle owner, const std::vector<M
   return chosen;
 }
 
-void HeadlessWindowSystem::ScriptMenuChoice(int id) { menuScript_.push_back(id); }
+void HeadlessWindowSystem::ScriptMenuChoice(int id) {
+  menuScript_.push_back([id](const std::vector<MenuEntry>&) { return id; });
+}
+
+void HeadlessWindowSystem::ScriptMenuChoiceByIndex(int index) {
+  menuScript_.push_back([index](const std::vector<MenuEntry>& entries) {
+    int n = 0;
+    for (const MenuEntry& e : entries) {
+      if (e.caption == "-") continue;
+      if (n++ == index) return e.id;
+    }
+    return 0;
+  });
+}
 
 void HeadlessWindowSystem::SetProgress(WindowHandle bar, int min, int max, int position) {
   Window& w = Get(bar);

@@ -130,6 +130,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   };
   // The entry the next popup menu returns (0: the menu is dismissed).
   void ScriptMenuChoice(int id);
+  // The next popup menu chooses its entry number `index`, separators not counted.
+  void ScriptMenuChoiceByIndex(int index);
   const std::vector<MenuCall>& Menus() const { return menus_; }
 
   struct CallRecord {
@@ -214,7 +216,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   std::deque<MessageBoxScript> boxScript_;
   std::vector<MessageBoxCall> messageBoxes_;
   int boxDepth_ = 0;
-  std::deque<int> menuScript_;
+  std::deque<std::function<int(const std::vector<MenuEntry>&)>> menuScript_;
   std::vector<MenuCall> menus_;
   std::vector<CallRecord> calls_;
 };

@@ -477,7 +477,10 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& spec, WindowHandler* ha
     wc.hIcon = LoadIconW(state_->instance, MAKEINTRESOURCEW(1));
     wc.lpszClassName = className.c_str();
     ATOM atom = RegisterClassExW(&wc);
-    if (!atom) throw std::runtime_error("RegisterClassEx failed");
+    // An earlier window system of this process may have registered it already.
+    if (!atom && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+      throw std::runtime_error("RegisterClassEx failed");
+    }
     state_->classes[className] = atom;
   }
   auto record = std::make_unique<WindowRecord>();
