@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "contract/TrayScript.h"
+#include "contract/WindowScript.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/PopupMenu.h"
 #include "platform/Platform.h"
 #include "widgets/VmTray.h"
 
@@ -126,6 +128,36 @@ TEST_F(TrayContract, HidingToTheTrayTakesTheTaskbarButtonAway) {
             0);
   EXPECT_EQ(events, (std::vector<std::string>{"ldbl"}));
   EXPECT_EQ(restored, 1);
+  EXPECT_FALSE(app_->Minimized());
+  EXPECT_TRUE(windows().IsVisible(app_->Handle()));
+  EXPECT_TRUE(windows().IsVisible(form_->Handle()));
+}
+
+TEST_F(TrayContract, MenuShowItemRestoresAfterTheMenuHasClosed) {
+  auto* menu = new TPopupMenu(form_);
+  auto* show = new TMenuItem(form_);
+  show->SetCaption("显示(&S)");
+  show->OnClick = TNotifyEvent([this](TObject*) { tray_->RestoreFromTray(); });
+  auto* separator = new TMenuItem(form_);
+  separator->SetCaption("-");
+  auto* exit = new TMenuItem(form_);
+  exit->SetCaption("退出(&E)");
+  menu->Add(show);
+  menu->Add(separator);
+  menu->Add(exit);
+  tray_->SetPopupMenu(menu);
+  bool minimizedAfterMenu = false;
+  tray_->OnRButtonUp = TNotifyEvent([&](TObject*) { minimizedAfterMenu = app_->Minimized(); });
+  windows().Show(app_->Handle(), platform::ShowCommand::ShowNoActivate);
+  form_->Show();
+  tray_->MinimizeToTray();
+  ASSERT_FALSE(windows().IsVisible(app_->Handle()));
+
+  ChooseInNextMenu(*platform_, 0);
+  windows().Send(tray_->Handle(), kTrayCallbackMessage, tray_->IconId(), tray_notify::kRButtonUp);
+  // The menu has closed; its command is still waiting in the queue.
+  EXPECT_TRUE(minimizedAfterMenu);
+  RunIdle(*platform_, 200);
   EXPECT_FALSE(app_->Minimized());
   EXPECT_TRUE(windows().IsVisible(app_->Handle()));
   EXPECT_TRUE(windows().IsVisible(form_->Handle()));
