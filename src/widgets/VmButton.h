@@ -154,6 +154,8 @@ class TVmButton : public TVmCustomButton {
   void HandleCreated() override;
   void DoEnter() override;
   void DoExit() override;
+  // Enter on the focused button, Escape on a Cancel button.
+  void KeyDown(int& key, TShiftState shift) override;
   // Whether the pressed look applies (down, stays down or pressed).
   bool PressedLook() const;
 

@@ -165,6 +165,17 @@ void TVmButton::DoExit() {
   TVmCustomButton::DoExit();
 }
 
+void TVmButton::KeyDown(int& key, TShiftState shift) {
+  const bool plain = !(shift & (platform::shift::kShift | platform::shift::kCtrl | platform::shift::kAlt));
+  if (plain && ((key == platform::vk::kReturn && showsDefault_) || (key == platform::vk::kEscape && cancel_)) &&
+      CanFocus()) {
+    key = 0;
+    Click();
+    return;
+  }
+  TVmCustomButton::KeyDown(key, shift);
+}
+
 void TVmButton::ActivateClick() {
   if (groupIndex_ != 0) SetDown(!Down());
   else Invalidate();

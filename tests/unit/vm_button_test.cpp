@@ -109,6 +109,22 @@ TEST_F(BitmapButtons, SpaceClicksOnReleaseAndLosingFocusCancels) {
   EXPECT_EQ(clicks_, 1);
 }
 
+TEST_F(BitmapButtons, EnterClicksTheFocusedButtonAndEscapeOnlyACancelButton) {
+  auto& w = env_.windows();
+  start_->SetFocus();
+  EXPECT_TRUE(start_->ShowsDefault());
+  EXPECT_FALSE(other_->ShowsDefault());
+  w.KeyPress(platform::vk::kReturn);
+  EXPECT_EQ(clicks_, 1);
+  w.KeyPress(platform::vk::kEscape);
+  EXPECT_EQ(clicks_, 1);
+  start_->SetCancel(true);
+  w.KeyPress(platform::vk::kEscape);
+  EXPECT_EQ(clicks_, 2);
+  w.KeyPress(platform::vk::kReturn, platform::shift::kCtrl);
+  EXPECT_EQ(clicks_, 2);
+}
+
 TEST_F(BitmapButtons, TheHotRingShowsWhileHoveredAndThePressedFaceIsFlatAndDarker) {
   const int bottomRing = start_->Height() - 3;  // face area ends 2 pixels inside
   const int middle = start_->Width() / 2;
