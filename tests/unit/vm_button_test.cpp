@@ -6,6 +6,7 @@
 #include "framework/Color.h"
 #include "framework/Form.h"
 #include "support/HeadlessApp.h"
+#include "framework/ImageList.h"
 #include "widgets/VmButton.h"
 #include "widgets/VmColors.h"
 
@@ -171,6 +172,28 @@ TEST_F(BitmapButtons, TheStripPictureIsDrawnLeftOfTheCaption) {
   EXPECT_NE(Pixel(left, top + 15), clWhite);
   start_->SetEnabled(false);
   EXPECT_EQ(Pixel(left + 8, top + 8), clBlue);
+}
+
+TEST_F(BitmapButtons, AnImageListPictureWinsOverTheGlyphStrip) {
+  TBitmap strip(32, 16);
+  strip.Canvas().Brush.SetColor(clRed);
+  strip.Canvas().FillRect(TRect{0, 0, 32, 16});
+  strip.Canvas().SetPixels(0, 15, clWhite);  // the transparent colour
+  start_->SetGlyph(strip);
+  auto* images = new TImageList(form_, 16, 16);
+  TBitmap cell(16, 16);
+  cell.Canvas().Brush.SetColor(clBlue);
+  cell.Canvas().FillRect(TRect{0, 0, 16, 16});
+  images->Add(cell, nullptr);
+  start_->SetImages(images);
+  start_->SetImageIndex(0);
+  const int left = 5 + 2;
+  const int top = 5 + (start_->Height() - 10 - 16 + 1) / 2;
+  EXPECT_EQ(Pixel(left + 8, top + 8), clBlue);
+  // The list going away leaves the strip.
+  delete images;
+  EXPECT_EQ(start_->Images(), nullptr);
+  EXPECT_EQ(Pixel(left + 8, top + 8), clRed);
 }
 
 TEST_F(BitmapButtons, MarginBelowMinusOneIsRefused) {
