@@ -132,6 +132,9 @@ class TControl : public TComponent {
   virtual void MouseLeave();
   // The caption's accelerator was typed; controls that act on it override.
   virtual void AcceleratorPressed() {}
+  // Enter or Escape that the focused control did not take, offered to every
+  // control of the form in turn (default and cancel buttons take them).
+  virtual bool HandleDialogKey(int key, TShiftState shift) { (void)key, (void)shift; return false; }
   // Whether a press and release of the left button on the control clicks it.
   virtual bool ClickEvents() const { return true; }
 

@@ -182,33 +182,33 @@ void TCustomForm::Close() {
 
 void TCustomForm::SetActiveControl(TWinControl* control) { activeControl_ = control; }
 
-void TCustomForm::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
-  std::vector<TWinControl*> list;
-  GetTabOrderList(list);
-  int n = static_cast<int>(list.size());
-  if (n == 0) return;
-  int index = -1;
-  for (int i = 0; i < n; ++i) {
-    if (list[static_cast<size_t>(i)] == current) index = i;
-  }
-  for (int step = 1; step <= n; ++step) {
-    int j;
-    if (index < 0) j = forward ? step - 1 : n - step;
-    else j = ((index + (forward ? step : -step)) % n + n) % n;
-    TWinControl* c = list[static_cast<size_t>(j)];
-    if (c == current) continue;
-    if (c->CanFocus() && (!checkTabStop || c->TabStop())) {
-      c->SetFocus();
-      return;
-    }
-  }
-}
-
 bool TCustomForm::DialogKey(int key, TShiftState shift) {
   using namespace platform;
   if (key == vk::kTab && !(shift & (shift::kAlt | shift::kCtrl))) {
     SelectNext(activeControl_, !(shift & shift::kShift), true);
     return true;
+  }
+  if (key == vk::kLeft || key == vk::kUp || key == vk::kRight || key == vk::kDown) {
+    if (!activeControl_ || !activeControl_->Parent()) return false;
+    activeControl_->Parent()->SelectNext(activeControl_, key == vk::kRight || key == vk::kDown,
+                                         false);
+    return true;
+  }
+  if (key == vk::kReturn || key == vk::kEscape) {
+    bool handled = false;
+    auto offer = [&](auto& self, TWinControl* parent) -> void {
+      for (int i = 0; i < parent->ControlCount() && !handled; ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled()) continue;
+        if (c->HandleDialogKey(key, shift)) {
+          handled = true;
+          return;
+        }
+        if (auto* w = dynamic_cast<TWinControl*>(c)) self(self, w);
+      }
+    };
+    offer(offer, this);
+    return handled;
   }
   return false;
 }

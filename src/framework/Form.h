@@ -66,10 +66,10 @@ class TCustomForm : public TWinControl {
 
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
-  // Moves the focus to the next (or previous) focusable control in tab order.
-  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
-  // Keys and characters that no focused control took: Tab moves the focus,
-  // an accelerator character clicks its control.
+  // Keys and characters that no focused control took: Tab moves the focus
+  // through the form, arrows among the focused control's siblings; Enter
+  // and Escape go to the first control that takes them (default and cancel
+  // buttons); an accelerator character reaches its control.
   bool DialogKey(int key, TShiftState shift);
   bool DialogChar(char32_t ch);
 

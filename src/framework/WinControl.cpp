@@ -140,6 +140,38 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
   }
 }
 
+void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  int n = static_cast<int>(list.size());
+  if (n == 0) return;
+  int index = -1;
+  for (int i = 0; i < n; ++i) {
+    if (list[static_cast<size_t>(i)] == current) index = i;
+  }
+  for (int step = 1; step <= n; ++step) {
+    int j;
+    if (index < 0) j = forward ? step - 1 : n - step;
+    else j = ((index + (forward ? step : -step)) % n + n) % n;
+    TWinControl* c = list[static_cast<size_t>(j)];
+    if (c == current) continue;
+    if (c->CanFocus() && (!checkTabStop || c->TabStop())) {
+      c->SetFocus();
+      return;
+    }
+  }
+}
+
+void TWinControl::PaintBackgroundInto(TCanvas& canvas) {
+  int saved = canvas.SaveState();
+  EraseBackground(canvas);
+  canvas.RestoreState(saved);
+  saved = canvas.SaveState();
+  PaintWindow(canvas);
+  canvas.RestoreState(saved);
+  PaintControls(canvas);
+}
+
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
 }

@@ -40,6 +40,13 @@ class TWinControl : public TControl, private platform::WindowHandler {
   virtual void SetFocus();
   // Windowed descendants in tab order, depth first.
   void GetTabOrderList(std::vector<TWinControl*>& list) const;
+  // Moves the focus to the next (or previous) focusable descendant after
+  // `current` in tab order, wrapping round; with `checkTabStop` only tab stops.
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+
+  // Paints what this control's own paint would show (background, face and
+  // windowless children) onto `canvas`, for a transparent child behind it.
+  void PaintBackgroundInto(TCanvas& canvas);
 
   // Re-lays out the aligned children now.
   void Realign();

@@ -243,6 +243,12 @@ class WindowSystem {
   // Painting.
   virtual void Invalidate(WindowHandle window, const TRect* rect, bool erase) = 0;
   virtual void UpdateNow(WindowHandle window) = 0;
+  // Repaints the frame (non-client area) within `rect` of the whole window,
+  // when any of the window can be seen.
+  virtual void RedrawFrame(WindowHandle window, const TRect& rect) = 0;
+
+  // The platform's default beep (a refused key, for example).
+  virtual void Beep() = 0;
 
   // Focus, activation, capture, cursor.
   virtual void SetFocus(WindowHandle window) = 0;

@@ -167,6 +167,44 @@ TEST_F(ControlInput, FocusReturnsToTheActiveControlWhenTheFormComesBack) {
   EXPECT_EQ(env_.windows().GetFocus(), b_->Handle());
 }
 
+// A control that takes Escape, as a cancel button does.
+class CancelProbe : public ProbeControl {
+ public:
+  using ProbeControl::ProbeControl;
+
+ protected:
+  bool HandleDialogKey(int key, TShiftState) override {
+    if (key != platform::vk::kEscape) return false;
+    Click();
+    return true;
+  }
+};
+
+TEST_F(ControlInput, EscapeReachesTheControlThatTakesItAndArrowsMoveAmongSiblings) {
+  auto* group = new TCustomControl(form_);
+  group->SetBounds(10, 140, 200, 50);
+  group->SetParent(form_);
+  auto* r1 = new ProbeControl(form_, &log_, "r1");
+  r1->SetParent(group);
+  auto* r2 = new ProbeControl(form_, &log_, "r2");
+  r2->SetParent(group);
+  r2->SetTabStop(false);  // arrows reach controls that Tab skips
+  auto* cancel = new CancelProbe(form_, &log_, "cancel");
+  cancel->SetBounds(220, 140, 60, 30);
+  cancel->SetParent(form_);
+  r1->SetFocus();
+  log_.clear();
+  auto& w = env_.windows();
+  w.KeyPress(platform::vk::kDown);
+  EXPECT_EQ(w.GetFocus(), r2->Handle());
+  w.KeyPress(platform::vk::kDown);  // wraps within the group, never leaves it
+  EXPECT_EQ(w.GetFocus(), r1->Handle());
+  w.KeyPress(platform::vk::kEscape);
+  EXPECT_EQ(log_, (std::vector<std::string>{"r2.focus", "r1.focus", "cancel.click"}));
+  w.KeyPress(platform::vk::kReturn);  // nobody takes Enter
+  EXPECT_EQ(log_.size(), 3u);
+}
+
 TEST(ControlAlignment, LeftAlignedChildrenShareTheClientHeightInOrderOfLeft) {
   testing::HeadlessApp env;
   TForm* form = nullptr;

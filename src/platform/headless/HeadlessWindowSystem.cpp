@@ -26,6 +26,7 @@ struct HeadlessWindowSystem::Window {
   int invalidations = 0;
   bool erase = false;
   int paints = 0;
+  int frameRedraws = 0;
   bool trackLeave = false;
 };
 
@@ -412,6 +413,17 @@ void HeadlessWindowSystem::UpdateNow(WindowHandle window) {
   }
 }
 
+void HeadlessWindowSystem::RedrawFrame(WindowHandle window, const TRect& rect) {
+  Window& w = Get(window);
+  if (!IsShowing(window) || rect.IsEmpty()) return;
+  ++w.frameRedraws;
+  if (w.handler && w.spec.frameWidth > 0) {
+    auto surface = platform_.painting().CreateBitmapSurface(std::max(1, w.bounds.Width()),
+                                                            std::max(1, w.bounds.Height()), false);
+    Guard([&] { w.handler->WindowNcPaint(*surface); });
+  }
+}
+
 void HeadlessWindowSystem::SetFocus(WindowHandle window) {
   Window* w = Find(window);
   if (w) {
@@ -459,6 +471,11 @@ unsigned HeadlessWindowSystem::RegisterMessage(const std::string& name) {
 
 void HeadlessWindowSystem::Post(WindowHandle window, unsigned message, std::uintptr_t wParam,
                                 std::intptr_t lParam) {
+  // A post to the thread only wakes its loop; it is recorded, not delivered.
+  if (!window) {
+    calls_.push_back({"PostThread", window, static_cast<int>(message)});
+    return;
+  }
   posted_.push_back(Posted{window, message, wParam, lParam});
 }
 
@@ -850,6 +867,9 @@ int HeadlessWindowSystem::PendingInvalidations(WindowHandle window) const {
 }
 bool HeadlessWindowSystem::PendingErase(WindowHandle window) const { return Get(window).erase; }
 int HeadlessWindowSystem::PaintCount(WindowHandle window) const { return Get(window).paints; }
+int HeadlessWindowSystem::FrameRedraws(WindowHandle window) const {
+  return Get(window).frameRedraws;
+}
 
 // --- Painting ---
 

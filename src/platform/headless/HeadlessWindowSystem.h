@@ -47,6 +47,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   void SetFont(WindowHandle window, const FontSpec& font) override;
   void Invalidate(WindowHandle window, const TRect* rect, bool erase) override;
   void UpdateNow(WindowHandle window) override;
+  void RedrawFrame(WindowHandle window, const TRect& rect) override;
+  void Beep() override { ++beeps_; }
   void SetFocus(WindowHandle window) override;
   WindowHandle GetFocus() override;
   WindowHandle GetActiveWindow() override;
@@ -135,7 +137,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   const std::vector<MenuCall>& Menus() const { return menus_; }
 
   struct CallRecord {
-    std::string what;  // "SetForeground", "SetCursor", "SetAppIcon"
+    std::string what;  // "SetForeground", "SetAppIcon", "PostThread" (value: the message)
     WindowHandle window;
     int value = 0;
   };
@@ -159,6 +161,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   int PendingInvalidations(WindowHandle window) const;
   bool PendingErase(WindowHandle window) const;
   int PaintCount(WindowHandle window) const;
+  int FrameRedraws(WindowHandle window) const;
+  int BeepCount() const { return beeps_; }
   Cursor CurrentCursor() const { return cursor_; }
   std::optional<int> QuitCode() const { return quitCode_; }
 
@@ -219,6 +223,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   std::deque<std::function<int(const std::vector<MenuEntry>&)>> menuScript_;
   std::vector<MenuCall> menus_;
   std::vector<CallRecord> calls_;
+  int beeps_ = 0;
 };
 
 }  // namespace tandrel::platform

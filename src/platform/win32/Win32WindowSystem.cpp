@@ -620,6 +620,18 @@ void Win32WindowSystem::Invalidate(WindowHandle window, const TRect* rect, bool 
 }
 
 void Win32WindowSystem::UpdateNow(WindowHandle window) { UpdateWindow(ToHwnd(window)); }
+
+void Win32WindowSystem::RedrawFrame(WindowHandle window, const TRect& rect) {
+  HWND hwnd = ToHwnd(window);
+  WindowDcScope dc(hwnd);
+  RECT box{};
+  int kind = GetClipBox(dc.Get(), &box);
+  if (kind == ERROR || kind == NULLREGION) return;  // nothing of it can be seen
+  RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  RedrawWindow(hwnd, &r, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void Win32WindowSystem::Beep() { MessageBeep(MB_OK); }
 void Win32WindowSystem::SetFocus(WindowHandle window) { ::SetFocus(ToHwnd(window)); }
 WindowHandle Win32WindowSystem::GetFocus() { return FromHwnd(::GetFocus()); }
 WindowHandle Win32WindowSystem::GetActiveWindow() { return FromHwnd(::GetActiveWindow()); }

@@ -39,6 +39,8 @@ class Win32WindowSystem final : public WindowSystem {
   void SetFont(WindowHandle window, const FontSpec& font) override;
   void Invalidate(WindowHandle window, const TRect* rect, bool erase) override;
   void UpdateNow(WindowHandle window) override;
+  void RedrawFrame(WindowHandle window, const TRect& rect) override;
+  void Beep() override;
   void SetFocus(WindowHandle window) override;
   WindowHandle GetFocus() override;
   WindowHandle GetActiveWindow() override;
