@@ -7,18 +7,6 @@
 namespace tandrel {
 namespace {
 
-// Reaches the parent's own erase and paint handlers, as a message sent to
-// it with our device context would.
-class ParentPainting final : public TWinControl {
- public:
-  static void EraseAndPaint(TWinControl& parent, platform::Surface& surface, const TRect& area) {
-    auto erase = &ParentPainting::WindowEraseBackground;
-    auto paint = &ParentPainting::WindowPaint;
-    (parent.*erase)(surface);
-    (parent.*paint)(surface, area);
-  }
-};
-
 // Restores the canvas's saved device state on every path.
 class SavedCanvasState {
  public:
@@ -43,7 +31,10 @@ void PaintParentBackground(TControl& control, TCanvas& canvas, bool invalidatePa
     canvas.OffsetViewportOrigin(-control.Left(), -control.Top());
     const TRect client{0, 0, parent->ClientWidth(), parent->ClientHeight()};
     canvas.IntersectClipRect(client);
-    ParentPainting::EraseAndPaint(*parent, *surface, client);
+    // The parent paints with tools of its own, so the caller's pen, brush
+    // and font stay as they were.
+    TCanvas parentCanvas(surface);
+    parent->PaintBackgroundInto(parentCanvas);
   }
   if (invalidateParent && dynamic_cast<TCustomControl*>(parent) == nullptr &&
       dynamic_cast<TCustomForm*>(parent) == nullptr) {
