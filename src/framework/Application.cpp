@@ -48,6 +48,7 @@ TApplication::~TApplication() {
   // Teardown order: stop reporting errors through this object, free the
   // forms (their windows go with them), then the hidden windows.
   Windows().SetErrorHandler(nullptr);
+  CancelHint();
   mouseControl_ = nullptr;
   focusedForm_ = nullptr;
   DestroyComponents();
@@ -183,14 +184,50 @@ void TApplication::FormGone(TCustomForm* form) {
 
 void TApplication::ControlGone(TControl* control) {
   if (mouseControl_ == control) mouseControl_ = nullptr;
+  if (hintControl_ == control) CancelHint();
+}
+
+void TApplication::SetShowHint(bool show) {
+  showHint_ = show;
+  if (!show) CancelHint();
+}
+
+void TApplication::CancelHint() {
+  if (hintTimer_) Windows().StopTimer(hintTimer_);
+  hintTimer_ = 0;
+  if (hintShowing_) Windows().HideTooltip();
+  hintShowing_ = false;
+  hintControl_ = nullptr;
+}
+
+void TApplication::HintTick() {
+  Windows().StopTimer(hintTimer_);
+  hintTimer_ = 0;
+  if (!hintControl_) return;
+  if (hintShowing_) {
+    // Shown long enough; it comes back only when the mouse moves to another control.
+    Windows().HideTooltip();
+    hintShowing_ = false;
+    return;
+  }
+  TPoint at = Windows().CursorPos();
+  Windows().ShowTooltip(hintControl_->Hint(), TPoint{at.x, at.y + 20});
+  hintShowing_ = true;
+  hintTimer_ = Windows().StartTimer(hintHidePause_, [this] { HintTick(); });
 }
 
 void TApplication::NoteMouseControl(TControl* control) {
   if (mouseControl_ == control) return;
   TControl* before = mouseControl_;
   mouseControl_ = control;
+  CancelHint();
   if (before) before->DispatchMouseLeave();
   if (control && mouseControl_ == control) control->DispatchMouseEnter();
+  if (control && mouseControl_ == control && showHint_ && control->ShowHint() &&
+      !control->Hint().empty()) {
+    hintControl_ = control;
+    hintTimer_ = Windows().StartTimer(hintPause_, [this] { HintTick(); });
+  }
 }
 
 void TApplication::MouseLeftWindow(TWinControl* window) {

@@ -88,8 +88,15 @@ class TApplication : public TComponent {
   void UnregisterCommand(int id);
   void PostCommand(int id);
 
+  // Hints: a control's Hint shows after the mouse rests on it for
+  // HintPause ms and goes after HintHidePause ms, on leaving or on a press.
   bool ShowHint() const { return showHint_; }
-  void SetShowHint(bool show) { showHint_ = show; }
+  void SetShowHint(bool show);
+  unsigned HintPause() const { return hintPause_; }
+  void SetHintPause(unsigned ms) { hintPause_ = ms; }
+  unsigned HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(unsigned ms) { hintHidePause_ = ms; }
+  void CancelHint();
 
   // The control under the mouse (for enter and leave), or null.
   TControl* MouseControl() const { return mouseControl_; }
@@ -107,6 +114,7 @@ class TApplication : public TComponent {
   bool UtilityMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                       std::intptr_t& result);
   platform::WindowHandle BoxOwner() const;
+  void HintTick();
 
   std::string title_;
   std::unique_ptr<TPUtilWindow> ownerWindow_;
@@ -117,6 +125,11 @@ class TApplication : public TComponent {
   bool showMainForm_ = true;
   bool terminated_ = false;
   bool showHint_ = true;
+  unsigned hintPause_ = 500;
+  unsigned hintHidePause_ = 2500;
+  TControl* hintControl_ = nullptr;  // not owned
+  platform::TimerId hintTimer_ = 0;
+  bool hintShowing_ = false;
   int boxDepth_ = 0;
   std::map<int, std::function<void()>> commands_;
   int nextCommand_ = 100;

@@ -151,9 +151,11 @@ void TControl::SetShowHint(bool show) {
   parentShowHint_ = false;
 }
 
-void TControl::SetParentShowHint(bool parent) {
-  parentShowHint_ = parent;
-  if (parent && parent_) showHint_ = parent_->ShowHint();
+void TControl::SetParentShowHint(bool parent) { parentShowHint_ = parent; }
+
+bool TControl::ShowHint() const {
+  if (parentShowHint_ && parent_) return parent_->ShowHint();
+  return showHint_;
 }
 
 void TControl::Click() { OnClick(this); }

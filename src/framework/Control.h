@@ -87,7 +87,9 @@ class TControl : public TComponent {
 
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint) { hint_ = hint; }
-  bool ShowHint() const { return showHint_; }
+  // Whether hovering shows the hint: the control's own setting, or its
+  // parent's while ParentShowHint is on.
+  bool ShowHint() const;
   void SetShowHint(bool show);
   bool ParentShowHint() const { return parentShowHint_; }
   void SetParentShowHint(bool parent);

@@ -410,6 +410,7 @@ void TWinControl::WindowMouseDown(platform::MouseButton button, TPoint at, unsig
                                   bool doubleClick) {
   TControl* target = MouseTarget(at);
   TPoint local = target == this ? at : TPoint{at.x - target->Left(), at.y - target->Top()};
+  if (TApplication* app = TApplication::Instance()) app->CancelHint();
   if (button == platform::MouseButton::Left) {
     captureControl_ = target;
     Windows().SetCapture(handle_);

@@ -250,6 +250,10 @@ class WindowSystem {
   // The platform's default beep (a refused key, for example).
   virtual void Beep() = 0;
 
+  // The hint window: one line of text at a screen point, until hidden.
+  virtual void ShowTooltip(const std::string& text, TPoint screen) = 0;
+  virtual void HideTooltip() = 0;
+
   // Focus, activation, capture, cursor.
   virtual void SetFocus(WindowHandle window) = 0;
   virtual WindowHandle GetFocus() = 0;

@@ -205,6 +205,36 @@ TEST_F(ControlInput, EscapeReachesTheControlThatTakesItAndArrowsMoveAmongSibling
   EXPECT_EQ(log_.size(), 3u);
 }
 
+TEST_F(ControlInput, HintShowsAfterThePauseAndGoesAgain) {
+  auto& w = env_.windows();
+  g_->SetHint("帮助");
+  form_->SetShowHint(true);  // g_ follows its parent's setting
+  w.MouseMove(At(g_));
+  w.AdvanceIdle(499);
+  EXPECT_FALSE(w.Tooltip());
+  w.AdvanceIdle(1);
+  ASSERT_TRUE(w.Tooltip());
+  EXPECT_EQ(*w.Tooltip(), "帮助");
+  EXPECT_EQ(w.TooltipPosition(), (TPoint{At(g_).x, At(g_).y + 20}));
+  w.AdvanceIdle(2500);
+  EXPECT_FALSE(w.Tooltip());
+  w.AdvanceIdle(5000);  // resting on: it does not come back by itself
+  EXPECT_FALSE(w.Tooltip());
+  w.MouseMove(At(b_));
+  w.MouseMove(At(g_));
+  w.AdvanceIdle(600);
+  EXPECT_TRUE(w.Tooltip());
+  w.MouseDown(MouseButton::Left, At(g_));
+  EXPECT_FALSE(w.Tooltip());
+  w.MouseUp(MouseButton::Left, At(g_));
+  // Without hints on the form, nothing shows.
+  form_->SetShowHint(false);
+  w.MouseMove(At(b_));
+  w.MouseMove(At(g_));
+  w.AdvanceIdle(1000);
+  EXPECT_FALSE(w.Tooltip());
+}
+
 TEST(ControlAlignment, LeftAlignedChildrenShareTheClientHeightInOrderOfLeft) {
   testing::HeadlessApp env;
   TForm* form = nullptr;

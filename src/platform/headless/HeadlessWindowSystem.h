@@ -49,6 +49,11 @@ class HeadlessWindowSystem final : public WindowSystem {
   void UpdateNow(WindowHandle window) override;
   void RedrawFrame(WindowHandle window, const TRect& rect) override;
   void Beep() override { ++beeps_; }
+  void ShowTooltip(const std::string& text, TPoint screen) override {
+    tooltip_ = text;
+    tooltipAt_ = screen;
+  }
+  void HideTooltip() override { tooltip_.reset(); }
   void SetFocus(WindowHandle window) override;
   WindowHandle GetFocus() override;
   WindowHandle GetActiveWindow() override;
@@ -163,6 +168,9 @@ class HeadlessWindowSystem final : public WindowSystem {
   int PaintCount(WindowHandle window) const;
   int FrameRedraws(WindowHandle window) const;
   int BeepCount() const { return beeps_; }
+  // The hint text shown now, if any, and where.
+  std::optional<std::string> Tooltip() const { return tooltip_; }
+  TPoint TooltipPosition() const { return tooltipAt_; }
   Cursor CurrentCursor() const { return cursor_; }
   std::optional<int> QuitCode() const { return quitCode_; }
 
@@ -224,6 +232,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   std::vector<MenuCall> menus_;
   std::vector<CallRecord> calls_;
   int beeps_ = 0;
+  std::optional<std::string> tooltip_;
+  TPoint tooltipAt_{};
 };
 
 }  // namespace tandrel::platform

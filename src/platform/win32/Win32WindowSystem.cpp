@@ -157,6 +157,8 @@ struct Win32WindowSystem::State {
   std::map<UINT_PTR, std::function<void()>> timers;
   UINT_PTR nextTimer = 1;
   HWND timerWindow = nullptr;
+  HWND tooltip = nullptr;
+  std::wstring tooltipText;
   std::unique_ptr<WindowHandler> timerSink;
   int nextControlId = 100;
 
@@ -451,7 +453,7 @@ const wchar_t* ClassFor(WindowKind kind) {
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem() : state_(std::make_unique<State>()) {
-  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
 }
 
@@ -459,6 +461,7 @@ Win32WindowSystem::~Win32WindowSystem() {
   for (auto& [id, tick] : state_->timers) KillTimer(state_->timerWindow, id);
   state_->timers.clear();
   if (state_->timerWindow) ::DestroyWindow(state_->timerWindow);
+  if (state_->tooltip) ::DestroyWindow(state_->tooltip);
 }
 
 WindowHandle Win32WindowSystem::Create(const WindowSpec& spec, WindowHandler* handler) {
@@ -632,6 +635,48 @@ void Win32WindowSystem::RedrawFrame(WindowHandle window, const TRect& rect) {
 }
 
 void Win32WindowSystem::Beep() { MessageBeep(MB_OK); }
+
+namespace {
+
+// One tracking tool on the hint window; the size of the oldest layout,
+// which every common-controls version takes.
+TOOLINFOW HintTool(HWND tooltip, std::wstring* text) {
+  TOOLINFOW ti{};
+  ti.cbSize = TTTOOLINFOW_V1_SIZE;
+  ti.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  ti.hwnd = tooltip;
+  ti.uId = 1;
+  ti.lpszText = text ? text->data() : nullptr;
+  return ti;
+}
+
+}  // namespace
+
+void Win32WindowSystem::ShowTooltip(const std::string& text, TPoint screen) {
+  State& s = *state_;
+  if (!s.tooltip) {
+    s.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                s.instance, nullptr);
+    if (!s.tooltip) return;
+    s.tooltipText = L" ";
+    TOOLINFOW ti = HintTool(s.tooltip, &s.tooltipText);
+    SendMessageW(s.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  s.tooltipText = ToWide(text);
+  TOOLINFOW ti = HintTool(s.tooltip, &s.tooltipText);
+  SendMessageW(s.tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(s.tooltip, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
+  SendMessageW(s.tooltip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+}
+
+void Win32WindowSystem::HideTooltip() {
+  State& s = *state_;
+  if (!s.tooltip) return;
+  TOOLINFOW ti = HintTool(s.tooltip, nullptr);
+  SendMessageW(s.tooltip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+}
 void Win32WindowSystem::SetFocus(WindowHandle window) { ::SetFocus(ToHwnd(window)); }
 WindowHandle Win32WindowSystem::GetFocus() { return FromHwnd(::GetFocus()); }
 WindowHandle Win32WindowSystem::GetActiveWindow() { return FromHwnd(::GetActiveWindow()); }

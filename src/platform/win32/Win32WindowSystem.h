@@ -41,6 +41,8 @@ class Win32WindowSystem final : public WindowSystem {
   void UpdateNow(WindowHandle window) override;
   void RedrawFrame(WindowHandle window, const TRect& rect) override;
   void Beep() override;
+  void ShowTooltip(const std::string& text, TPoint screen) override;
+  void HideTooltip() override;
   void SetFocus(WindowHandle window) override;
   WindowHandle GetFocus() override;
   WindowHandle GetActiveWindow() override;
