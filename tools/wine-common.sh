@@ -79,6 +79,12 @@ tandrel_create_prefix() {
     # The registry reaches the disk when the server ends.
     wineserver -w
   )
+  # This Wine does not load the fonts of its own data folder; without Marlett
+  # caption buttons and frame-control glyphs show as letters. Fonts in the
+  # prefix's Fonts folder are loaded.
+  if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+  fi
   if ! grep -q '"Default"="'"$desktop"'"' "$prefix/user.reg" 2>/dev/null; then
     echo "wine: setting up the prefix $prefix failed" >&2
     return 1
