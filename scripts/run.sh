@@ -60,7 +60,7 @@ run_dir=${TANDREL_BUILD_ROOT:-$repo/build}/run
 mkdir -p "$run_dir"
 cp "$build_dir/src/app/Tandrel.exe" "$run_dir/Tandrel.exe"
 
-echo "run: starting $run_dir/Tandrel.exe $* (LANG=$LANG, WINEPREFIX=$WINEPREFIX)"
+echo "run: starting $run_dir/Tandrel.exe${*:+ $*} (LANG=$LANG, WINEPREFIX=$WINEPREFIX)"
 (cd "$run_dir" && exec wine Tandrel.exe "$@") &
 program_pid=$!
 
