@@ -239,11 +239,17 @@ void TFormTandrel::BindEvents() {
   NExit->OnClick = TNotifyEvent(this, &TFormTandrel::NExitClick);
   TrayIcon->OnRestoreApp = TNotifyEvent(this, &TFormTandrel::TrayIconRestoreApp);
   Timer1->SetOnTimer(TNotifyEvent(this, &TFormTandrel::Timer1Timer));
+  CBAutoRun->OnClick = TNotifyEvent(this, &TFormTandrel::CBAutoRunClick);
+  VmGlyphStatus1->OnClick = TNotifyEvent(this, &TFormTandrel::VmGlyphStatus1Click);
+  VmGlyphStatus2->OnClick = TNotifyEvent(this, &TFormTandrel::VmGlyphStatus2Click);
+  BTNUpdate->OnClick = TNotifyEvent(this, &TFormTandrel::BTNUpdateClick);
+  BTNCloseScreen->OnClick = TNotifyEvent(this, &TFormTandrel::BTNCloseScreenClick);
 }
 
 TFormTandrel::TFormTandrel(TComponent* owner) : TForm(owner) {
   BeginLoading();
   CreateLayout();
+  LoadPictures();
   EndLoading();
   BindEvents();
 }

@@ -123,6 +123,11 @@ class TFormTandrel : public TForm {
   void NExitClick(TObject* sender);
   void NShowClick(TObject* sender);
   void TrayIconRestoreApp(TObject* sender);
+  void CBAutoRunClick(TObject* sender);
+  void VmGlyphStatus1Click(TObject* sender);
+  void VmGlyphStatus2Click(TObject* sender);
+  void BTNUpdateClick(TObject* sender);
+  void BTNCloseScreenClick(TObject* sender);
 
   // Settings file.
   std::string SettingsPath() const { return FExeDir + "Tandrel.ini"; }
@@ -132,6 +137,10 @@ class TFormTandrel : public TForm {
  private:
   // Declares every control of the stored layout (FormTandrelLayout.cpp).
   void CreateLayout();
+  // Draws the button and pane pictures into the image lists and glyphs.
+  void LoadPictures();
+  // The Run value's data: the quoted executable path and the tray argument.
+  static std::string AutoRunCommand();
   void BindEvents();
   void AssignTexts();
   // Date inputs, time inputs and minutes inputs shown by mode and repeat.

@@ -1,0 +1,80 @@
+// Handlers of the main window that reach outside the program: start at logon
+// (the machine-wide Run value), the help file, the home and update pages, and
+// the display's low-power state.
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "app/UnitFormTandrel.h"
+#include "framework/Application.h"
+#include "framework/RegistryAccess.h"
+#include "platform/Platform.h"
+
+namespace tandrel {
+namespace {
+
+constexpr char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kRunValueName[] = "Tandrel";
+constexpr char kHelpFile[] = "TandrelHelp.chm";
+constexpr std::uintptr_t kScMonitorPower = 0xF170;
+// 1 asks for the display's low-power state; 2 would switch it off.
+constexpr std::intptr_t kMonitorLowPower = 1;
+
+}  // namespace
+
+std::string TFormTandrel::AutoRunCommand() {
+  // Quoted, so that a path with blanks cannot be read as a shorter program
+  // (C:\Program.exe) by the logon that starts it with administrator rights.
+  return "\"" + platform::Current().process().ExecutablePath() + "\" au";
+}
+
+void TFormTandrel::CBAutoRunClick(TObject* sender) {
+  if (FLoading) return;
+  FAutoRun = CBAutoRun->Checked();
+  {
+    TRegistry registry(platform::kKeyAllAccess);
+    registry.SetRootKey(platform::RegistryRoot::LocalMachine);
+    registry.OpenKey(kRunKey, true);  // a refusal shows as a failed write below
+    if (FAutoRun) {
+      try {
+        registry.WriteString(kRunValueName, AutoRunCommand());
+      } catch (const std::exception&) {
+        // Without the rights the box goes back to unchecked; unchecking runs
+        // this handler again, which removes any value and stores AutoRun=0.
+        FAutoRun = false;
+        CBAutoRun->SetChecked(false);
+      }
+    } else {
+      registry.DeleteValue(kRunValueName);  // a missing value is fine
+    }
+  }
+  SaveSetting(sender);
+}
+
+void TFormTandrel::VmGlyphStatus1Click(TObject* sender) {
+  (void)sender;
+  platform::Current().shell().Execute(Handle(), "open", FExeDir + kHelpFile, "", "",
+                                      platform::kSwShowNormal);
+}
+
+void TFormTandrel::VmGlyphStatus2Click(TObject* sender) {
+  (void)sender;
+  platform::Current().shell().Execute(TApplication::Instance()->Handle(), "", FHomeUrl, "", "",
+                                      platform::kSwShowNormal);
+}
+
+void TFormTandrel::BTNUpdateClick(TObject* sender) {
+  (void)sender;
+  platform::Current().shell().Execute(TApplication::Instance()->Handle(), "", FUpdateUrl, "", "",
+                                      platform::kSwShowNormal);
+}
+
+void TFormTandrel::BTNCloseScreenClick(TObject* sender) {
+  (void)sender;
+  // Sent to the application's own window, whose default processing hands the
+  // command to the system; an armed schedule keeps counting.
+  Windows().Send(TApplication::Instance()->Handle(), platform::msg::kSysCommand, kScMonitorPower,
+                 kMonitorLowPower);
+}
+
+}  // namespace tandrel

@@ -1,0 +1,189 @@
+// The main window's pictures, drawn at start-up: the 32 x 32 button images
+// (execute now, start, stop), the 16 x 16 pane images (home page, help) and
+// the two-image glyph strips (normal, disabled) of the update and screen-off
+// buttons. Drawn pixel by pixel at their final size, so they stay sharp.
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "app/UnitFormTandrel.h"
+#include "framework/Bitmap.h"
+
+namespace tandrel {
+namespace {
+
+// Never used in a picture: marks the transparent background.
+constexpr TColor kMask = 0xFF00FF;
+
+constexpr TColor kRed = 0x1C1CD0;
+constexpr TColor kDarkRed = 0x10108A;
+constexpr TColor kGreen = 0x2EA02E;
+constexpr TColor kDarkGreen = 0x1A6A1A;
+constexpr TColor kBlue = 0xC8701E;
+constexpr TColor kDarkBlue = 0x7A3A10;
+constexpr TColor kWhite = 0xFFFFFF;
+constexpr TColor kRoof = 0x2A3AB8;
+constexpr TColor kWall = 0xA8D8F0;
+constexpr TColor kFrameGray = 0x505050;
+constexpr TColor kScreen = 0x602810;
+constexpr TColor kMoon = 0x40E0F8;
+
+// A canvas-sized grid painted by predicates on pixel centres.
+class Painter {
+ public:
+  explicit Painter(TBitmap& bitmap, int offsetX = 0) : bitmap_(bitmap), offsetX_(offsetX) {}
+
+  void Fill(int size, TColor color, const std::function<bool(double, double)>& inside) {
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        if (inside(x + 0.5, y + 0.5)) bitmap_.Canvas().SetPixels(offsetX_ + x, y, color);
+      }
+    }
+  }
+
+ private:
+  TBitmap& bitmap_;
+  int offsetX_;
+};
+
+double Distance(double x, double y, double cx, double cy) { return std::hypot(x - cx, y - cy); }
+
+void Clear(TBitmap& bitmap) {
+  bitmap.Canvas().Brush.SetColor(kMask);
+  bitmap.Canvas().FillRect(TRect{0, 0, bitmap.Width(), bitmap.Height()});
+}
+
+// Execute now: the power sign, a broken ring with a bar through its gap.
+void DrawPower(TBitmap& b) {
+  Painter p(b);
+  const double c = 16.0;
+  auto ring = [c](double x, double y) {
+    const double d = Distance(x, y, c, c + 1);
+    const bool inGap = y < c && std::abs(x - c) < 5.5;
+    return d >= 9.0 && d <= 13.0 && !inGap;
+  };
+  auto bar = [c](double x, double y) { return std::abs(x - c) <= 2.0 && y >= 3.0 && y <= 17.0; };
+  p.Fill(32, kDarkRed, [&](double x, double y) {
+    return ring(x - 1, y - 1) || bar(x - 1, y - 1) || ring(x + 1, y + 1) || bar(x + 1, y + 1) ||
+           ring(x + 1, y - 1) || ring(x - 1, y + 1);
+  });
+  p.Fill(32, kRed, [&](double x, double y) { return ring(x, y) || bar(x, y); });
+}
+
+// Start: a triangle pointing right.
+void DrawPlay(TBitmap& b) {
+  Painter p(b);
+  auto triangle = [](double x, double y, double grow) {
+    // Left edge x = 9, apex at (26, 16); the slanted edges meet there.
+    const double half = (26.0 + grow - x) * 12.0 / 17.0;
+    return x >= 9.0 - grow && x <= 26.0 + grow && std::abs(y - 16.0) <= half;
+  };
+  p.Fill(32, kDarkGreen, [&](double x, double y) { return triangle(x, y, 1.5); });
+  p.Fill(32, kGreen, [&](double x, double y) { return triangle(x, y, 0.0); });
+}
+
+// Stop: a square with rounded corners.
+void DrawStop(TBitmap& b) {
+  Painter p(b);
+  auto square = [](double x, double y, double inset) {
+    const double lo = 7.0 + inset, hi = 25.0 - inset, r = 3.0;
+    const double qx = std::clamp(x, lo + r, hi - r), qy = std::clamp(y, lo + r, hi - r);
+    return x >= lo && x <= hi && y >= lo && y <= hi && Distance(x, y, qx, qy) <= r;
+  };
+  p.Fill(32, kDarkRed, [&](double x, double y) { return square(x, y, 0.0); });
+  p.Fill(32, kRed, [&](double x, double y) { return square(x, y, 1.5); });
+}
+
+// Home page: a house with a red roof and a door.
+void DrawHome(TBitmap& b, int offsetX, bool enabled) {
+  Painter p(b, offsetX);
+  const TColor roof = enabled ? kRoof : 0x808080;
+  const TColor wall = enabled ? kWall : 0xC8C8C8;
+  const TColor line = enabled ? kDarkBlue : 0x606060;
+  p.Fill(16, line, [](double x, double y) { return x >= 3 && x <= 13 && y >= 7 && y <= 15; });
+  p.Fill(16, wall, [](double x, double y) { return x >= 4 && x <= 12 && y >= 8 && y <= 14; });
+  p.Fill(16, roof, [](double x, double y) {
+    return y >= 1 && y <= 8.5 && std::abs(x - 8.0) <= (y - 1.0) + 0.8;
+  });
+  p.Fill(16, line, [](double x, double y) { return x >= 7 && x <= 9 && y >= 10 && y <= 15; });
+}
+
+// Help: a blue disc with a white question mark.
+void DrawHelp(TBitmap& b) {
+  Painter p(b);
+  p.Fill(16, kDarkBlue, [](double x, double y) { return Distance(x, y, 8, 8) <= 7.8; });
+  p.Fill(16, kBlue, [](double x, double y) { return Distance(x, y, 8, 8) <= 6.8; });
+  p.Fill(16, kWhite, [](double x, double y) {
+    const double d = Distance(x, y, 8, 6);
+    const bool hook = d >= 1.6 && d <= 3.2 && !(y > 6 && x < 8);
+    const bool stem = x >= 7 && x <= 9 && y >= 8 && y <= 10;
+    const bool dot = x >= 7 && x <= 9 && y >= 11 && y <= 13;
+    return hook || stem || dot;
+  });
+}
+
+// Update: a circular arrow, drawn at `offsetX` of the strip.
+void DrawRefresh(TBitmap& b, int offsetX, bool enabled) {
+  Painter p(b, offsetX);
+  const TColor color = enabled ? kGreen : 0x808080;
+  p.Fill(16, color, [](double x, double y) {
+    const double d = Distance(x, y, 8, 8);
+    const bool arc = d >= 4.0 && d <= 6.5 && !(x > 8 && y < 8);
+    // Arrow head at the top right end of the arc, pointing down.
+    const bool head = y >= 6.0 && y <= 11.0 && std::abs(x - 11.0) <= (11.0 - y) * 0.9;
+    return arc || (head && y >= 6.0);
+  });
+}
+
+// Screen off: a monitor with a dark screen and a crescent moon.
+void DrawMonitor(TBitmap& b, int offsetX, bool enabled) {
+  Painter p(b, offsetX);
+  const TColor frame = enabled ? kFrameGray : 0x808080;
+  const TColor screen = enabled ? kScreen : 0xA0A0A0;
+  const TColor moon = enabled ? kMoon : 0xE0E0E0;
+  p.Fill(16, frame, [](double x, double y) {
+    return (x >= 1 && x <= 15 && y >= 1 && y <= 12) || (x >= 6 && x <= 10 && y >= 12 && y <= 14) ||
+           (x >= 4 && x <= 12 && y >= 14 && y <= 15);
+  });
+  p.Fill(16, screen, [](double x, double y) { return x >= 2 && x <= 14 && y >= 2 && y <= 11; });
+  p.Fill(16, moon, [](double x, double y) {
+    return Distance(x, y, 8, 6.5) <= 3.3 && Distance(x, y, 9.8, 5.3) > 2.8;
+  });
+}
+
+void AddToList(TImageList& list, void (*draw)(TBitmap&)) {
+  TBitmap picture(list.Width(), list.Height());
+  Clear(picture);
+  draw(picture);
+  list.AddMasked(picture, kMask);
+}
+
+// A strip of two pictures, normal then disabled; its bottom-left pixel, the
+// mask colour, marks what is transparent.
+void SetStripGlyph(TVmBitBtn& button, void (*draw)(TBitmap&, int, bool)) {
+  TBitmap strip(32, 16);
+  Clear(strip);
+  draw(strip, 0, true);
+  draw(strip, 16, false);
+  button.SetGlyph(strip);
+  button.SetNumGlyphs(2);
+}
+
+}  // namespace
+
+void TFormTandrel::LoadPictures() {
+  AddToList(*ImageList1, DrawPower);  // 0: execute now
+  AddToList(*ImageList1, DrawPlay);   // 1: start
+  AddToList(*ImageList1, DrawStop);   // 2: stop
+  AddToList(*ImageList2, [](TBitmap& b) { DrawHome(b, 0, true); });  // 0: home page
+  AddToList(*ImageList2, DrawHelp);                                   // 1: help
+
+  for (TVmBitBtn* button : {BTNAtOnce, BTNStart, BTNStop}) button->SetImages(ImageList1);
+  BTNAtOnce->SetImageIndex(0);
+  BTNStart->SetImageIndex(1);
+  BTNStop->SetImageIndex(2);
+  SetStripGlyph(*BTNUpdate, DrawRefresh);
+  SetStripGlyph(*BTNCloseScreen, DrawMonitor);
+}
+
+}  // namespace tandrel
