@@ -78,6 +78,14 @@ TEST_F(TextContract, ExtentsAddUpAndDrawTextMeasuresLikeThem) {
   EXPECT_EQ(surface_->FormatText("one\ntwo", r, tf::kCalcRect), 2 * ab.cy);
   EXPECT_EQ(r.Height(), 2 * ab.cy);
   EXPECT_EQ(r.Width(), std::max(surface_->MeasureText("one").cx, surface_->MeasureText("two").cx));
+  // Even empty text measures one line, and a final line break adds none.
+  TRect empty{5, 5, 100, 5};
+  EXPECT_EQ(surface_->FormatText("", empty, tf::kCalcRect), ab.cy);
+  EXPECT_EQ(empty, (TRect{5, 5, 5, 5 + ab.cy}));
+  TRect blankLine{0, 0, 1000, 0};
+  EXPECT_EQ(surface_->FormatText("a\n\nb", blankLine, tf::kCalcRect), 3 * ab.cy);
+  TRect trailing{0, 0, 1000, 0};
+  EXPECT_EQ(surface_->FormatText("a\n", trailing, tf::kCalcRect), ab.cy);
 }
 
 TEST_F(TextContract, WordBreakPrefixesAndTabs) {
@@ -91,6 +99,26 @@ TEST_F(TextContract, WordBreakPrefixesAndTabs) {
   EXPECT_EQ(surface_->FormatText("word word word", single,
                                  tf::kCalcRect | tf::kWordBreak | tf::kSingleLine),
             lineHeight);
+
+  // A word wider than the rectangle stays whole on its own line.
+  const int longWord = surface_->MeasureText("abcdefghij").cx;
+  TRect tooNarrow{0, 0, longWord / 2, 0};
+  EXPECT_EQ(surface_->FormatText("xy abcdefghij", tooNarrow, tf::kCalcRect | tf::kWordBreak),
+            2 * lineHeight);
+  EXPECT_EQ(tooNarrow.Width(), longWord);
+  // Ideographs may break between any two.
+  const int two = surface_->MeasureText("开始").cx;
+  TRect cjk{0, 0, two + two / 4, 0};
+  EXPECT_EQ(surface_->FormatText("开始开始", cjk, tf::kCalcRect | tf::kWordBreak),
+            2 * lineHeight);
+  EXPECT_EQ(cjk.Width(), two);
+  // Spaces before a break stay on the line, and count, when they fit. (How
+  // spaces that do not fit are spread over lines is left open: GDI's rule
+  // there is not one this program relies on.)
+  TRect spaced{0, 0, surface_->MeasureText("aa  b").cx, 0};
+  EXPECT_EQ(surface_->FormatText("aa   bb", spaced, tf::kCalcRect | tf::kWordBreak),
+            2 * lineHeight);
+  EXPECT_EQ(spaced.Width(), surface_->MeasureText("aa   ").cx);
 
   EXPECT_EQ(Measure("a&bc", 0), surface_->MeasureText("abc").cx);
   EXPECT_EQ(Measure("a&&b", 0), surface_->MeasureText("a&b").cx);

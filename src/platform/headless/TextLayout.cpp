@@ -27,6 +27,8 @@ std::vector<Marked> ApplyPrefixes(std::u32string_view text, bool noPrefix) {
   return out;
 }
 
+// Lines end at CR, LF or CR LF; a break at the very end starts no new line,
+// and even empty text is one (empty) line, as DrawText measures them.
 std::vector<std::vector<Marked>> SplitParagraphs(const std::vector<Marked>& chars,
                                                  bool singleLine) {
   std::vector<std::vector<Marked>> paragraphs(1);
@@ -35,7 +37,7 @@ std::vector<std::vector<Marked>> SplitParagraphs(const std::vector<Marked>& char
     if (c == U'\r' || c == U'\n') {
       if (singleLine) continue;
       if (c == U'\r' && i + 1 < chars.size() && chars[i + 1].c == U'\n') ++i;
-      paragraphs.emplace_back();
+      if (i + 1 < chars.size()) paragraphs.emplace_back();
       continue;
     }
     paragraphs.back().push_back(chars[i]);
@@ -89,17 +91,15 @@ class ParagraphBreaker {
         breakNext = i;
         haveBreak = true;
       }
-      if (wordBreak_ && c != U' ' && x + advance > rectWidth_ && haveBreak && i > start) {
+      if (wordBreak_ && x + advance > rectWidth_ && haveBreak && i > start) {
         return Finish(line, breakEnd, breakNext, out);
       }
       line.glyphs.push_back({c, x, advance, chars_[i].underline});
       x += advance;
       if (wordBreak_ && c == U' ') {
-        // Spaces end a word: the line may break after the run of spaces,
-        // which is then dropped.
-        std::size_t end = line.glyphs.size() - 1;
-        while (end > 0 && line.glyphs[end - 1].c == U' ') --end;
-        breakEnd = end;
+        // A line may break after any space; the spaces that fit stay on it
+        // and count in its width, the others start the next line.
+        breakEnd = line.glyphs.size();
         breakNext = i + 1;
         haveBreak = true;
       } else if (wordBreak_ && wide) {
@@ -118,8 +118,6 @@ class ParagraphBreaker {
     line.glyphs.resize(glyphCount);
     line.width = line.glyphs.empty() ? 0 : line.glyphs.back().x + line.glyphs.back().advance;
     out.push_back(std::move(line));
-    // Spaces at the start of the next line are dropped with the break.
-    while (next < chars_.size() && chars_[next].c == U' ') ++next;
     return next;
   }
 
@@ -135,7 +133,6 @@ class ParagraphBreaker {
 std::vector<LaidLine> LayOutText(std::u32string_view text, const FixedFontMetrics& metrics,
                                  int rectWidth, unsigned format) {
   std::vector<LaidLine> lines;
-  if (text.empty()) return lines;
   const auto chars = ApplyPrefixes(text, (format & text_format::kNoPrefix) != 0);
   for (const auto& paragraph :
        SplitParagraphs(chars, (format & text_format::kSingleLine) != 0)) {
