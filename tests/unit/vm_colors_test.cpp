@@ -40,6 +40,12 @@ TEST(ComposeHsl, RoundsHalfToEven) {
   // 40 / 240 * 255 is exactly 42.5, 24 / 240 * 255 exactly 25.5.
   EXPECT_EQ(ComposeHsl(0, 0, 40), RGB(42, 42, 42));
   EXPECT_EQ(ComposeHsl(0, 0, 24), RGB(26, 26, 26));
+  // Exact halves that floating point lands a hair either side of.
+  EXPECT_EQ(ComposeHsl(0, 16, 180), RGB(196, 187, 187));  // red 195.5
+  EXPECT_EQ(ComposeHsl(0, 48, 50), RGB(64, 42, 42));      // green and blue 42.5
+  EXPECT_EQ(HueOf(RGB(0, 41, 80)), 140);                   // 139.5
+  EXPECT_EQ(HueOf(RGB(0, 59, 80)), 130);                   // 130.5
+  EXPECT_EQ(HueOf(RGB(0, 80, 21)), 90);                    // 90.5
 }
 
 TEST(ComposeHsl, BlackAndClampedLuminance) {
