@@ -31,11 +31,40 @@ class BoxScope {
 
 }  // namespace
 
+// The hidden window that owns the forms and carries the taskbar button; its
+// minimise and restore (the taskbar button) are the application's.
+class TApplication::OwnerWindow final : private platform::WindowHandler {
+ public:
+  explicit OwnerWindow(TApplication& app) : app_(app) {
+    platform::WindowSpec spec;
+    spec.kind = platform::WindowKind::AppOwner;
+    handle_ = Windows().Create(spec, this);
+  }
+  ~OwnerWindow() override {
+    if (handle_) Windows().Destroy(handle_);
+  }
+  OwnerWindow(const OwnerWindow&) = delete;
+  OwnerWindow& operator=(const OwnerWindow&) = delete;
+  platform::WindowHandle Handle() const { return handle_; }
+
+ private:
+  bool WindowMinimizeRequested() override {
+    app_.Minimize();
+    return true;
+  }
+  bool WindowRestoreRequested() override {
+    app_.Restore();
+    return true;
+  }
+  void WindowDestroyed() override { handle_ = {}; }
+
+  TApplication& app_;
+  platform::WindowHandle handle_{};
+};
+
 TApplication::TApplication() : TComponent(nullptr) {
   g_instance = this;
-  ownerWindow_ = std::make_unique<TPUtilWindow>(
-      [](unsigned, std::uintptr_t, std::intptr_t, std::intptr_t&) { return false; },
-      platform::WindowKind::AppOwner, title_);
+  ownerWindow_ = std::make_unique<OwnerWindow>(*this);
   utilityWindow_ = std::make_unique<TPUtilWindow>(
       [this](unsigned m, std::uintptr_t w, std::intptr_t l, std::intptr_t& r) {
         return UtilityMessage(m, w, l, r);

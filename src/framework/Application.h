@@ -117,7 +117,8 @@ class TApplication : public TComponent {
   void HintTick();
 
   std::string title_;
-  std::unique_ptr<TPUtilWindow> ownerWindow_;
+  class OwnerWindow;
+  std::unique_ptr<OwnerWindow> ownerWindow_;
   std::unique_ptr<TPUtilWindow> utilityWindow_;
   TCustomForm* mainForm_ = nullptr;    // owned as a component
   TCustomForm* focusedForm_ = nullptr;  // not owned

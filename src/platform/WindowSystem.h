@@ -172,6 +172,8 @@ class WindowHandler {
   // The user minimised a form with its title-bar button; return true when
   // the handler took it over.
   virtual bool WindowMinimizeRequested() { return false; }
+  // Likewise for a restore (the taskbar button of a minimised window).
+  virtual bool WindowRestoreRequested() { return false; }
   // The session is about to end; return false to refuse.
   virtual bool WindowQueryEndSession() { return true; }
   virtual void WindowEndSession(bool ending) { (void)ending; }

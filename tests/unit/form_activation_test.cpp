@@ -124,6 +124,21 @@ TEST_F(FormActivation, RestoreAfterMinimiseDoesNotActivate) {
   EXPECT_TRUE(log_.empty());
 }
 
+TEST_F(FormActivation, TheTaskbarButtonMinimisesAndRestoresTheProgram) {
+  env_.app().Run();
+  log_.clear();
+  int minimized = 0, restored = 0;
+  env_.app().OnMinimize = TNotifyEvent([&](TObject*) { ++minimized; });
+  env_.app().OnRestore = TNotifyEvent([&](TObject*) { ++restored; });
+  env_.windows().UserMinimize(env_.app().Handle());
+  EXPECT_EQ(minimized, 1);
+  EXPECT_FALSE(env_.windows().IsVisible(main_->Handle()));
+  env_.windows().UserRestore(env_.app().Handle());
+  EXPECT_EQ(restored, 1);
+  EXPECT_TRUE(env_.windows().IsVisible(main_->Handle()));
+  EXPECT_TRUE(log_.empty());
+}
+
 TEST_F(FormActivation, ErrorInOnActivateGoesToTheErrorBox) {
   main_->OnActivate = TNotifyEvent([](TObject*) { throw std::runtime_error("broken"); });
   env_.windows().ScriptMessageBox(kIdOk);

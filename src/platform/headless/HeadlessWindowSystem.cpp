@@ -802,6 +802,14 @@ void HeadlessWindowSystem::UserMinimize(WindowHandle window) {
   if (!taken && Find(window)) Show(window, ShowCommand::Minimize);
 }
 
+void HeadlessWindowSystem::UserRestore(WindowHandle window) {
+  Window& w = Get(window);
+  if (!w.minimized) return;
+  bool taken = false;
+  if (w.handler) Guard([&] { taken = w.handler->WindowRestoreRequested(); });
+  if (!taken && Find(window)) Show(window, ShowCommand::Restore);
+}
+
 bool HeadlessWindowSystem::EndSession() {
   std::vector<std::uintptr_t> order = topLevel_;
   bool ends = true;

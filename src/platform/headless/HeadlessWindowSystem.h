@@ -108,6 +108,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   // The user presses a form's close button or minimise button.
   void UserClose(WindowHandle window);
   void UserMinimize(WindowHandle window);
+  // The user restores a minimised window (its taskbar button).
+  void UserRestore(WindowHandle window);
   // The system asks every top-level window whether the session may end and
   // then tells them the outcome. Returns whether it ended.
   bool EndSession();

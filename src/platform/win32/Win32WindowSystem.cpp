@@ -340,6 +340,7 @@ LRESULT Dispatch(WindowRecord& rec, HWND hwnd, UINT message, WPARAM wParam, LPAR
       return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE && h.WindowMinimizeRequested()) return 0;
+      if ((wParam & 0xFFF0) == SC_RESTORE && IsIconic(hwnd) && h.WindowRestoreRequested()) return 0;
       break;
     case WM_QUERYENDSESSION:
       return h.WindowQueryEndSession() ? TRUE : FALSE;
