@@ -1,6 +1,7 @@
 // GdiSurface: the Surface operations mapped onto GDI calls.
 #include "platform/win32/GdiSurface.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -116,7 +117,7 @@ void GdiSurface::RememberOriginals() {
 }
 
 GdiSurface::~GdiSurface() {
-  if (saveDepth_ > 0) RestoreDC(dc_, 1);
+  if (!savedLevels_.empty()) RestoreDC(dc_, savedLevels_.front());
   SelectObject(dc_, originalPen_);
   SelectObject(dc_, originalBrush_);
   SelectObject(dc_, originalFont_);
@@ -134,7 +135,7 @@ void GdiSurface::SelectTool(HGDIOBJ object, ScopedGdiObject owned) {
 void GdiSurface::DropUnselectedTools() {
   // A saved DC state may select an older tool again when restored, so tools
   // live until no state is saved.
-  if (saveDepth_ > 0) return;
+  if (!savedLevels_.empty()) return;
   const HGDIOBJ pen = GetCurrentObject(dc_, OBJ_PEN);
   const HGDIOBJ brush = GetCurrentObject(dc_, OBJ_BRUSH);
   const HGDIOBJ font = GetCurrentObject(dc_, OBJ_FONT);
@@ -284,14 +285,19 @@ TPoint GdiSurface::ViewportOrigin() const {
 
 int GdiSurface::SaveState() {
   const int id = SaveDC(dc_);
-  if (id > 0) saveDepth_ = id;
+  if (id > 0) savedLevels_.push_back(id);
   return id;
 }
 
 bool GdiSurface::RestoreState(int id) {
   if (RestoreDC(dc_, id) == FALSE) return false;
-  saveDepth_ = id < 0 ? saveDepth_ + id : id - 1;
-  if (saveDepth_ < 0) saveDepth_ = 0;
+  // The restored level and every later one are gone.
+  if (id < 0) {
+    const auto drop = std::min(savedLevels_.size(), static_cast<std::size_t>(-id));
+    savedLevels_.resize(savedLevels_.size() - drop);
+  } else {
+    std::erase_if(savedLevels_, [id](int level) { return level >= id; });
+  }
   DropUnselectedTools();
   return true;
 }

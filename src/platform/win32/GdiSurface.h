@@ -97,7 +97,9 @@ class GdiSurface final : public Surface {
   HGDIOBJ originalBrush_ = nullptr;   // not owned
   HGDIOBJ originalFont_ = nullptr;    // not owned
   std::vector<ScopedGdiObject> tools_;  // created pens, brushes and fonts
-  int saveDepth_ = 0;
+  // The DC levels this surface saved, oldest first (a borrowed DC may hold
+  // levels saved by others below them).
+  std::vector<int> savedLevels_;
 };
 
 }  // namespace tandrel::platform
