@@ -11,6 +11,43 @@
 namespace tandrel::testing {
 namespace {
 
+// The headless platform with profile files that read normally but refuse
+// every write, as a read-only settings file does for a user without rights.
+class WriteRefusingPlatform final : public platform::Platform {
+ public:
+  explicit WriteRefusingPlatform(platform::HeadlessPlatform& inner) : inner_(inner), files_(inner) {}
+  platform::Clock& clock() override { return inner_.clock(); }
+  platform::ProfileFiles& profileFiles() override { return files_; }
+  platform::Registry& registry() override { return inner_.registry(); }
+  platform::Locale& locale() override { return inner_.locale(); }
+  platform::Mutexes& mutexes() override { return inner_.mutexes(); }
+  platform::Process& process() override { return inner_.process(); }
+  platform::Painting& painting() override { return inner_.painting(); }
+  platform::Power& power() override { return inner_.power(); }
+  platform::Shell& shell() override { return inner_.shell(); }
+  platform::WindowSystem& windows() override { return inner_.windows(); }
+  int refusedWrites() const { return files_.refused; }
+
+ private:
+  struct ReadOnlyFiles final : platform::ProfileFiles {
+    explicit ReadOnlyFiles(platform::HeadlessPlatform& p) : inner(p) {}
+    std::string ReadString(const std::string& path, const std::string& section,
+                           const std::string& key, const std::string& defaultValue,
+                           std::size_t bufferSize) override {
+      return inner.profileFiles().ReadString(path, section, key, defaultValue, bufferSize);
+    }
+    bool WriteString(const std::string&, const std::string&, const std::string&,
+                     const std::string&) override {
+      ++refused;
+      return false;
+    }
+    platform::HeadlessPlatform& inner;
+    int refused = 0;
+  };
+  platform::HeadlessPlatform& inner_;
+  ReadOnlyFiles files_;
+};
+
 using FormTandrelSettings = FormTandrelFixture;
 
 TEST_F(FormTandrelSettings, NoFileStartsAtSetTimeWithTodayNowThirtyMinutesShutdown) {
@@ -256,6 +293,29 @@ TEST_F(FormTandrelSettings, DuplicateKeysReadTheFirstAndOtherSettingsSurviveARep
   EXPECT_EQ(Stored("Set", "RQ"), "2026/3/10");
   EXPECT_EQ(Stored("Set", "SD"), "4");
   EXPECT_EQ(Stored("CB", "Warn"), "1");
+}
+
+TEST_F(FormTandrelSettings, RefusedRepairIsReportedOnceTheWindowIsCompletelySetUp) {
+  const std::string file = "[CB]\r\nWarn=1\r\n[Set]\r\nRQ=2026/3/9\r\nSJ=bad\r\nFZ=45\r\nSD=4\r\n";
+  WriteIni(file);
+  WriteRefusingPlatform readOnly(env_.platform());
+  platform::Install(&readOnly);
+  TFormTandrel& form = Create();
+  platform::Install(&env_.platform());
+  EXPECT_EQ(readOnly.refusedWrites(), 2);  // RQ and SJ were both tried
+  // One error box, after every step of the set-up ran.
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].request.text, "Unable to write to " + IniPath().string() + ".");
+  EXPECT_EQ(Boxes()[0].request.flags, platform::mb::kOk | platform::mb::kIconError);
+  EXPECT_EQ(form.FDateText, "2026/3/10");
+  EXPECT_EQ(form.FTimeText, "10:00:00");
+  EXPECT_EQ(form.VMFenZhong->IntegerValue(), 45);
+  EXPECT_TRUE(form.RBForce->Checked());
+  EXPECT_TRUE(form.CBWarn->Checked());
+  EXPECT_FALSE(form.FLoading);
+  EXPECT_EQ(form.Caption(), "Velmora V2.9(定时关机)");
+  EXPECT_EQ(form.VmStatusPane1->Caption(), "无定时任务");
+  EXPECT_EQ(IniBytes(), file);
 }
 
 TEST_F(FormTandrelSettings, RefusedSaveKeepsTheNewFieldAndRaisesTheWriteError) {
