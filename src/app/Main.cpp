@@ -1,5 +1,7 @@
 // Entry point of Tandrel.exe: installs the platform and runs the program. A
 // plain main() serves the GUI subsystem too, so no Windows header is needed.
+#include <cstdio>
+#include <exception>
 #include <memory>
 
 #include "app/TandrelProgram.h"
@@ -8,7 +10,14 @@
 int main() {
   std::unique_ptr<tandrel::platform::Platform> platform = tandrel::platform::CreatePlatform();
   tandrel::platform::Install(platform.get());
-  int code = tandrel::RunTandrel();
+  int code = 1;
+  try {
+    code = tandrel::RunTandrel();
+  } catch (const std::exception& error) {
+    // Errors inside the loop reach the error box; this is only what escapes
+    // before the loop runs or after it ended.
+    std::fprintf(stderr, "tandrel: %s\n", error.what());
+  }
   tandrel::platform::Install(nullptr);
   return code;
 }
