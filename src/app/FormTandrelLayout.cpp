@@ -34,13 +34,14 @@ void StyleCheckBox(TVmCheckBox& box, const char* caption, int tag) {
   box.SetTag(tag);
   box.SetColor(clBtnFace);
   box.SetFrameColor(clBtnHighlight);
-  box.SetHotTrackStyle(htsInterior);
+  box.SetHotTrack(true);
 }
 
 void StyleRadio(TVmRadioButton& radio, const char* caption, int tag, bool checked) {
   radio.SetCaption(caption);
   radio.SetTag(tag);
   radio.SetChecked(checked);
+  radio.SetHotTrack(true);
 }
 
 void StyleButton(TVmBitBtn& button, const char* caption) {
@@ -145,10 +146,6 @@ void TFormTandrel::CreateLayout() {
   StyleRadio(*RBStandby, "待机", 12, false);
   RBDormancy = Place<TVmRadioButton>(this, GBOption, "RBDormancy", 328, 48, 113, 17);
   StyleRadio(*RBDormancy, "休眠", 13, false);
-  for (TVmRadioButton* radio : {RBDateTime, RBDe, RBShutdown, RBLogoff, RBRestart, RBForce,
-                                RBStandby, RBDormancy}) {
-    radio->SetHotTrackStyle(htsInterior);
-  }
 
   BTNStop = Place<TVmBitBtn>(this, this, "BTNStop", 190, 243, 111, 35);
   StyleButton(*BTNStop, "停止");
