@@ -154,8 +154,8 @@ class TVmButton : public TVmCustomButton {
   void HandleCreated() override;
   void DoEnter() override;
   void DoExit() override;
-  // Enter on the focused button, Escape on a Cancel button.
-  void KeyDown(int& key, TShiftState shift) override;
+  // Enter while this button shows the default ring, Escape on a Cancel button.
+  bool HandleDialogKey(int key, TShiftState shift) override;
   // Whether the pressed look applies (down, stays down or pressed).
   bool PressedLook() const;
 

@@ -165,15 +165,12 @@ void TVmButton::DoExit() {
   TVmCustomButton::DoExit();
 }
 
-void TVmButton::KeyDown(int& key, TShiftState shift) {
+bool TVmButton::HandleDialogKey(int key, TShiftState shift) {
   const bool plain = !(shift & (platform::shift::kShift | platform::shift::kCtrl | platform::shift::kAlt));
-  if (plain && ((key == platform::vk::kReturn && showsDefault_) || (key == platform::vk::kEscape && cancel_)) &&
-      CanFocus()) {
-    key = 0;
-    Click();
-    return;
-  }
-  TVmCustomButton::KeyDown(key, shift);
+  const bool ours = (key == platform::vk::kReturn && showsDefault_) || (key == platform::vk::kEscape && cancel_);
+  if (!plain || !ours || !CanFocus()) return false;
+  Click();
+  return true;
 }
 
 void TVmButton::ActivateClick() {

@@ -221,7 +221,6 @@ class TVmNumericEdit : public TVmEdit {
   std::string displayFormat_ = ",0;(,0)";
   bool beepOnInvalidKey_ = true;
   Extended entryValue_ = 0;
-  bool reformatting_ = false;
   bool refocusing_ = false;
 };
 

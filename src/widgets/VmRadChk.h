@@ -166,7 +166,6 @@ class TVmRadioButton : public TVmCustomGlyphButton {
   void PaintGlyph(TCanvas& canvas, int x, int y) override;
   int CustomGlyphCount() const override { return 6; }
   void DoEnter() override;
-  void KeyDown(int& key, TShiftState shift) override;
   void AcceleratorPressed() override;
 
  private:

@@ -63,18 +63,6 @@ void TVmRadioButton::DoEnter() {
   if (!mouseInUse_ && !ReadOnly()) SetChecked(true);
 }
 
-void TVmRadioButton::KeyDown(int& key, TShiftState shift) {
-  if (key == platform::vk::kDown && !(shift & (platform::shift::kShift | platform::shift::kCtrl |
-                                               platform::shift::kAlt))) {
-    if (CanFocus()) {
-      if (!suppressClick_) Click();
-      key = 0;
-      return;
-    }
-  }
-  TVmCustomGlyphButton::KeyDown(key, shift);
-}
-
 void TVmRadioButton::AcceleratorPressed() {
   if (CanFocus()) SetFocus();
 }

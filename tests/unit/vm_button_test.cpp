@@ -8,6 +8,7 @@
 #include "support/HeadlessApp.h"
 #include "framework/ImageList.h"
 #include "widgets/VmButton.h"
+#include "widgets/VmEdit.h"
 #include "widgets/VmColors.h"
 
 namespace tandrel {
@@ -124,6 +125,27 @@ TEST_F(BitmapButtons, EnterClicksTheFocusedButtonAndEscapeOnlyACancelButton) {
   EXPECT_EQ(clicks_, 2);
   w.KeyPress(platform::vk::kReturn, platform::shift::kCtrl);
   EXPECT_EQ(clicks_, 2);
+}
+
+TEST_F(BitmapButtons, EnterInAnotherControlClicksTheDefaultButton) {
+  auto* edit = new TVmEdit(form_);
+  edit->SetBounds(20, 100, 65, 21);
+  edit->SetParent(form_);
+  int otherClicks = 0;
+  other_->OnClick = TNotifyEvent([&](TObject*) { ++otherClicks; });
+  other_->SetDefault(true);
+  edit->SetFocus();
+  EXPECT_TRUE(other_->ShowsDefault());
+  EXPECT_FALSE(start_->ShowsDefault());
+  env_.windows().KeyPress(platform::vk::kReturn);
+  EXPECT_EQ(otherClicks, 1);
+  EXPECT_EQ(clicks_, 0);
+  // While another push button has the focus, that one takes Enter.
+  start_->SetFocus();
+  EXPECT_FALSE(other_->ShowsDefault());
+  env_.windows().KeyPress(platform::vk::kReturn);
+  EXPECT_EQ(otherClicks, 1);
+  EXPECT_EQ(clicks_, 1);
 }
 
 TEST_F(BitmapButtons, TheHotRingShowsWhileHoveredAndThePressedFaceIsFlatAndDarker) {

@@ -212,6 +212,19 @@ TEST_F(OptionControls, FocusFromTheKeyboardChecksARadioButton) {
   EXPECT_EQ(clicks_, (std::map<std::string, int>{{"r2", 1}}));
 }
 
+TEST_F(OptionControls, ArrowKeysMoveToTheNextRadioButtonAndCheckIt) {
+  r1_->SetChecked(true);
+  r1_->SetFocus();
+  clicks_.clear();
+  env_.windows().KeyPress(platform::vk::kDown);
+  EXPECT_EQ(env_.windows().GetFocus(), r2_->Handle());
+  EXPECT_TRUE(r2_->Checked());
+  EXPECT_FALSE(r1_->Checked());
+  env_.windows().KeyPress(platform::vk::kUp);
+  EXPECT_TRUE(r1_->Checked());
+  EXPECT_EQ(clicks_, (std::map<std::string, int>{{"r1", 1}, {"r2", 1}}));
+}
+
 TEST_F(OptionControls, ReadOnlyBlocksTheUserButNotTheCode) {
   check_->SetReadOnly(true);
   Click(check_);
