@@ -175,5 +175,33 @@ TEST_F(FormTandrelExternal, HomeAndUpdateOpenTheirAddressesWithTheDefaultVerb) {
   EXPECT_TRUE(Boxes().empty());
 }
 
+TEST_F(FormTandrelExternal, ScreenOffAsksTheApplicationWindowForLowPowerAndKeepsCounting) {
+  WriteIni("[CB]\r\nRBFS=0\r\n");
+  TFormTandrel& form = CreateAndShow();
+  auto expectOneLowPowerRequest = [&](std::size_t before) {
+    const auto& sent = windows().SentMessages();
+    ASSERT_EQ(sent.size(), before + 1);
+    EXPECT_EQ(sent.back().window, app().Handle());
+    EXPECT_EQ(sent.back().message, 0x0112u);  // WM_SYSCOMMAND
+    EXPECT_EQ(sent.back().wParam, 0xF170u);   // SC_MONITORPOWER
+    EXPECT_EQ(sent.back().lParam, 1);         // low power, not off (2)
+  };
+  std::size_t before = windows().SentMessages().size();
+  windows().ClickWindow(form.BTNCloseScreen->Handle());
+  expectOneLowPowerRequest(before);
+
+  // Armed, the window is in the tray; the count goes on after the request.
+  form.BTNStart->Click();
+  ASSERT_TRUE(form.Timer1->Enabled());
+  const TDateTime target = form.FTarget;
+  before = windows().SentMessages().size();
+  form.BTNCloseScreen->Click();
+  expectOneLowPowerRequest(before);
+  EXPECT_TRUE(form.Timer1->Enabled());
+  EXPECT_TRUE(form.BTNStop->Visible());
+  EXPECT_EQ(form.FTarget, target);
+  EXPECT_TRUE(env_.platform().power().calls.empty());
+}
+
 }  // namespace
 }  // namespace tandrel::testing

@@ -481,6 +481,7 @@ void HeadlessWindowSystem::Post(WindowHandle window, unsigned message, std::uint
 
 std::intptr_t HeadlessWindowSystem::Send(WindowHandle window, unsigned message,
                                          std::uintptr_t wParam, std::intptr_t lParam) {
+  sent_.push_back(SentMessage{window, message, wParam, lParam});
   Window* w = Find(window);
   if (!w || !w->handler) return 0;
   std::intptr_t result = 0;

@@ -150,6 +150,15 @@ class HeadlessWindowSystem final : public WindowSystem {
   };
   const std::vector<CallRecord>& Calls() const { return calls_; }
 
+  // Every Send, in order, whether or not a window took it.
+  struct SentMessage {
+    WindowHandle window;
+    unsigned message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+  };
+  const std::vector<SentMessage>& SentMessages() const { return sent_; }
+
   // --- Inspection ---
   WindowHandle FindWindow(const std::string& text, std::optional<WindowKind> kind = {}) const;
   std::vector<WindowHandle> TopLevelWindows() const;  // back to front
@@ -233,6 +242,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   std::deque<std::function<int(const std::vector<MenuEntry>&)>> menuScript_;
   std::vector<MenuCall> menus_;
   std::vector<CallRecord> calls_;
+  std::vector<SentMessage> sent_;
   int beeps_ = 0;
   std::optional<std::string> tooltip_;
   TPoint tooltipAt_{};
