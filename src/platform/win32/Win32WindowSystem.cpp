@@ -587,7 +587,13 @@ void Win32WindowSystem::Show(WindowHandle window, ShowCommand command) {
     case ShowCommand::Minimize: cmd = SW_MINIMIZE; break;
     case ShowCommand::Restore: cmd = SW_RESTORE; break;
   }
-  ShowWindow(ToHwnd(window), cmd);
+  HWND hwnd = ToHwnd(window);
+  ShowWindow(hwnd, cmd);
+  // The windows it owns go and come back with a minimised owner. Windows does
+  // that by itself; Wine does not, so it is asked for explicitly (a no-op
+  // where it already happened).
+  if (command == ShowCommand::Minimize) ShowOwnedPopups(hwnd, FALSE);
+  if (command == ShowCommand::Restore) ShowOwnedPopups(hwnd, TRUE);
 }
 
 bool Win32WindowSystem::IsVisible(WindowHandle window) { return IsWindowVisible(ToHwnd(window)); }
