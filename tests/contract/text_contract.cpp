@@ -78,6 +78,12 @@ TEST_F(TextContract, ExtentsAddUpAndDrawTextMeasuresLikeThem) {
   EXPECT_EQ(surface_->FormatText("one\ntwo", r, tf::kCalcRect), 2 * ab.cy);
   EXPECT_EQ(r.Height(), 2 * ab.cy);
   EXPECT_EQ(r.Width(), std::max(surface_->MeasureText("one").cx, surface_->MeasureText("two").cx));
+  // Measuring keeps the left and top edges whatever the alignment.
+  for (unsigned align : {tf::kLeft, tf::kCenter, tf::kRight}) {
+    TRect aligned{10, 20, 300, 90};
+    surface_->FormatText("abc", aligned, tf::kCalcRect | align);
+    EXPECT_EQ(aligned, (TRect{10, 20, 10 + surface_->MeasureText("abc").cx, 20 + ab.cy}));
+  }
   // Even empty text measures one line, and a final line break adds none.
   TRect empty{5, 5, 100, 5};
   EXPECT_EQ(surface_->FormatText("", empty, tf::kCalcRect), ab.cy);
