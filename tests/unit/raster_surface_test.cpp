@@ -316,6 +316,53 @@ TEST(RasterCopy, TransparentAndMaskedCopiesLeaveKeyedPixelsAlone) {
   EXPECT_EQ(e.RawPixel(0, 0), clBlack);
 }
 
+TEST(RasterText, PrefixAmpersandsUnderlineTheNextCharacterUnlessTurnedOff) {
+  const auto inkOf = [](unsigned format) {
+    RasterSurface s = Paper(40, 20);
+    FontSpec font;
+    font.height = -12;  // cells 6 wide, 15 high, baseline 12 rows down
+    s.SetFontSpec(font);
+    s.SetTextColorRgb(kInk);
+    s.SetBackgroundOpaque(false);
+    TRect r{0, 0, 40, 20};
+    s.FormatText("&a", r, format);
+    return s;
+  };
+  const RasterSurface prefixed = inkOf(0);
+  const RasterSurface plain = inkOf(text_format::kNoPrefix);
+  // With the prefix: one character, underlined on the baseline row, below
+  // its box.
+  const int advance = 6;
+  const int underlineRow = 12;
+  for (int x = 0; x < advance; ++x) EXPECT_EQ(prefixed.RawPixel(x, underlineRow), kInk) << x;
+  EXPECT_EQ(prefixed.RawPixel(advance, underlineRow), kPaper);
+  for (int x = 0; x < 2 * advance; ++x) EXPECT_EQ(plain.RawPixel(x, underlineRow), kPaper) << x;
+  // Without: two equal boxes ('&' and 'a'); with: one box and the underline.
+  EXPECT_EQ(CountInk(prefixed), CountInk(plain) / 2 + advance);
+}
+
+TEST(RasterText, BoldFillsTheBoxesAndUpdateCpMovesThePosition) {
+  RasterSurface regular = Paper(40, 20);
+  RasterSurface bold = Paper(40, 20);
+  FontSpec heavy;
+  heavy.bold = true;
+  bold.SetFontSpec(heavy);
+  for (RasterSurface* s : {&regular, &bold}) {
+    s->SetTextColorRgb(kInk);
+    s->SetBackgroundOpaque(false);
+    s->TextOutAt(0, 0, "x", nullptr, false);
+  }
+  EXPECT_GT(CountInk(bold), CountInk(regular));
+  EXPECT_EQ(bold.MeasureText("x").cx, regular.MeasureText("x").cx + 1);
+
+  RasterSurface s = Paper(60, 20);
+  s.SetTextAlignFlags(text_align::kUpdateCp);
+  s.MoveToPoint(5, 2);
+  s.TextOutAt(0, 0, "ab", nullptr, false);
+  EXPECT_EQ(s.CurrentPosition(), (TPoint{5 + s.MeasureText("ab").cx, 2}));
+  EXPECT_EQ(s.RawPixel(0, 0), kPaper);  // drawn at the position, not at (0, 0)
+}
+
 TEST(RasterSurfaceFormat, MonochromeSurfacesStoreTheNearerOfBlackAndWhite) {
   RasterSurface mono(2, 1, true);
   mono.SetRawPixel(0, 0, RGB(200, 200, 200));
