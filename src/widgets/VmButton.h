@@ -4,6 +4,7 @@
 // picture from a glyph strip or an image list.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "framework/Bitmap.h"
@@ -162,6 +163,7 @@ class TVmButton : public TVmCustomButton {
  private:
   // Tells the other grouped buttons of the same parent that this one went down.
   void NotifyGroup();
+  void ForEachButtonOfForm(const std::function<void(TVmButton&)>& action);
   void SetShowsDefault(bool value);
 
   TAlignment alignment_ = TAlignment::taCenter;

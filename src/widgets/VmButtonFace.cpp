@@ -1,5 +1,8 @@
 // TVmButton: the face in the hot-track or classic look, the focus and
 // default ring, the stays-down pattern, default keys and the toggle group.
+#include <functional>
+#include <vector>
+
 #include "framework/Color.h"
 #include "framework/Form.h"
 #include "widgets/VmButton.h"
@@ -150,19 +153,27 @@ void TVmButton::HandleCreated() {
 
 void TVmButton::DoEnter() {
   // The focused push button takes the ring from every other one.
-  if (TCustomForm* form = GetParentForm()) {
-    std::vector<TWinControl*> all;
-    form->GetTabOrderList(all);
-    for (TWinControl* c : all) {
-      if (auto* b = dynamic_cast<TVmButton*>(c)) b->SetShowsDefault(b == this);
-    }
-  }
+  ForEachButtonOfForm([this](TVmButton& b) { b.SetShowsDefault(&b == this); });
   TVmCustomButton::DoEnter();
 }
 
 void TVmButton::DoExit() {
-  SetShowsDefault(default_);
+  // Until another push button takes the focus the Default one shows the ring.
+  ForEachButtonOfForm([](TVmButton& b) { b.SetShowsDefault(b.default_); });
   TVmCustomButton::DoExit();
+}
+
+void TVmButton::ForEachButtonOfForm(const std::function<void(TVmButton&)>& action) {
+  TCustomForm* form = GetParentForm();
+  if (!form) {
+    action(*this);
+    return;
+  }
+  std::vector<TWinControl*> all;
+  form->GetTabOrderList(all);
+  for (TWinControl* c : all) {
+    if (auto* b = dynamic_cast<TVmButton*>(c)) action(*b);
+  }
 }
 
 bool TVmButton::HandleDialogKey(int key, TShiftState shift) {

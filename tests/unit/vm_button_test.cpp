@@ -146,6 +146,13 @@ TEST_F(BitmapButtons, EnterInAnotherControlClicksTheDefaultButton) {
   env_.windows().KeyPress(platform::vk::kReturn);
   EXPECT_EQ(otherClicks, 1);
   EXPECT_EQ(clicks_, 1);
+  // Back in the edit, the default button has the ring and Enter again.
+  edit->SetFocus();
+  EXPECT_TRUE(other_->ShowsDefault());
+  EXPECT_FALSE(start_->ShowsDefault());
+  env_.windows().KeyPress(platform::vk::kReturn);
+  EXPECT_EQ(otherClicks, 2);
+  EXPECT_EQ(clicks_, 1);
 }
 
 TEST_F(BitmapButtons, TheHotRingShowsWhileHoveredAndThePressedFaceIsFlatAndDarker) {
