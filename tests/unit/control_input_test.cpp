@@ -268,5 +268,27 @@ TEST(ControlAlignment, LeftAlignedChildrenShareTheClientHeightInOrderOfLeft) {
   EXPECT_EQ(panel->BoundsRect(), Bounds(0, 130, 300, 20));
 }
 
+TEST(ControlAnchors, AnchoredControlsFollowTheEdgesOfAResizedParent) {
+  testing::HeadlessApp env;
+  TForm* form = nullptr;
+  env.app().CreateForm(form);
+  form->SetClientSize(300, 200);
+  auto make = [&](TAnchors anchors) {
+    auto* c = new TCustomControl(form);
+    c->SetBounds(20, 150, 100, 30);
+    c->SetAnchors(anchors);
+    c->SetParent(form);
+    return c;
+  };
+  TCustomControl* leftBottom = make(akLeft | akBottom);
+  TCustomControl* stretched = make(akLeft | akRight | akTop);
+  TCustomControl* fixed = make(akLeft | akTop);
+  form->SetClientSize(340, 230);
+  EXPECT_EQ(leftBottom->BoundsRect(), Bounds(20, 180, 100, 30));
+  EXPECT_EQ(stretched->BoundsRect(), Bounds(20, 150, 140, 30));
+  EXPECT_EQ(fixed->BoundsRect(), Bounds(20, 150, 100, 30));
+  EXPECT_EQ(env.windows().GetBounds(leftBottom->Handle()), Bounds(20, 180, 100, 30));
+}
+
 }  // namespace
 }  // namespace tandrel
