@@ -33,7 +33,7 @@ void StyleCheckBox(TVmCheckBox& box, const char* caption, int tag) {
   box.SetCaption(caption);
   box.SetTag(tag);
   box.SetColor(clBtnFace);
-  box.SetFrameColor(clBtnHighlight);
+  box.SetFrameColor(clHighlight);
   box.SetHotTrack(true);
 }
 
