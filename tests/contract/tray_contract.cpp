@@ -120,6 +120,7 @@ TEST_F(TrayContract, HidingToTheTrayTakesTheTaskbarButtonAway) {
   tray_->MinimizeToTray();
   EXPECT_TRUE(app_->Minimized());
   EXPECT_FALSE(windows().IsVisible(app_->Handle()));
+  EXPECT_FALSE(windows().IsVisible(form_->Handle()));
   EXPECT_TRUE(InTray());
 
   // A double click on the icon, as the shell reports it to the hidden window.
