@@ -1,8 +1,9 @@
-// The main window's controls worked with the real mouse: start at logon
+// The main window's controls clicked from outside: start at logon
 // writes and removes the machine-wide Run value, countdown mode swaps the
-// pickers for the minutes field, closing asks first, and the tray menu
-// brings the armed window back. With TANDREL_SCREENSHOT_DIR set,
-// pictures of the idle and the armed window are saved there.
+// pickers for the minutes field, closing asks first, minimising goes to the
+// tray and its menu brings the window back, also armed. With
+// TANDREL_SCREENSHOT_DIR set, pictures of the idle and the armed window are
+// saved there.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -70,21 +71,16 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
   return found;
 }
 
-// The real mouse, in the middle of the control.
+// A left click in the middle of the control, delivered to it as the mouse
+// would deliver it (SendInput clicks right after activation were lost now
+// and then under Wine).
 void ClickWindow(HWND window) {
-  SetForegroundWindow(GetAncestor(window, GA_ROOT));
   RECT r{};
-  GetWindowRect(window, &r);
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3] = {};
-  for (INPUT& input : inputs) input.type = INPUT_MOUSE;
-  inputs[0].mi.dx = ((r.left + r.right) / 2) * 65535 / (width - 1);
-  inputs[0].mi.dy = ((r.top + r.bottom) / 2) * 65535 / (height - 1);
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(3, inputs, sizeof(INPUT));
+  GetClientRect(window, &r);
+  const LPARAM centre = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  PostMessageW(window, WM_MOUSEMOVE, 0, centre);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+  PostMessageW(window, WM_LBUTTONUP, 0, centre);
 }
 
 bool Checked(HWND control) {
@@ -326,6 +322,27 @@ TEST(MainWindowControls, ClosingAsksWithAQuestionAndOnlyYesEnds) {
   EXPECT_TRUE(program.WaitExit(10s));
 }
 
+TEST(MainWindowControls, MinimisingHidesToTheTrayAndShowBringsTheWindowBack) {
+  TandrelFolder folder;
+  TandrelProcess program(folder.Exe());
+  HWND main = WaitShownMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  HWND application = program.FindWindowOf(L"TandrelApplication", nullptr);
+  ASSERT_NE(application, nullptr);
+
+  PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  std::optional<TrayIcon> icon;
+  ASSERT_TRUE(WaitFor([&] { return (icon = FindTrayIcon(program)).has_value(); }, 5s));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s)) << "window still shown";
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(application); }, 5s)) << "taskbar button";
+
+  ASSERT_TRUE(ChooseInTrayMenu(program, *icon, 0));  // "显示(&S)"
+  EXPECT_TRUE(WaitFor([&] {
+    return IsWindowVisible(application) && !IsIconic(application) && IsWindowVisible(main);
+  }, 5s)) << "not restored";
+  EXPECT_TRUE(program.Running());
+}
+
 TEST(MainWindowControls, ArmedWindowShownFromTheTray) {
   TandrelFolder folder;
   folder.WriteIni(L"CB", L"RBFS", L"0");  // 30 minutes: nothing fires meanwhile
@@ -337,6 +354,7 @@ TEST(MainWindowControls, ArmedWindowShownFromTheTray) {
   ClickWindow(start);
   std::optional<TrayIcon> icon;
   ASSERT_TRUE(WaitFor([&] { return (icon = FindTrayIcon(program)).has_value(); }, 5s));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s)) << "armed window still shown";
   ASSERT_TRUE(ChooseInTrayMenu(program, *icon, 0));
   ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s));
   HWND stop = ChildWithText(main, L"停止");
