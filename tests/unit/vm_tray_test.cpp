@@ -378,10 +378,21 @@ TEST_F(TrayGestures, MenuGuardIsClearedWhenTheMenuThrows) {
   EXPECT_FALSE(app().Minimized());
 }
 
-TEST_F(TrayGestures, MenuOpensAtTheCursorWithTheFormInFront) {
+TEST_F(TrayGestures, MenuOpensAtTheCursorWithTheFormInFrontAndWakesTheLoopAfter) {
+  auto threadPosts = [this] {
+    int posts = 0;
+    for (const auto& call : windows().Calls()) {
+      posts += call.what == "PostThread" && call.value == static_cast<int>(platform::msg::kNull);
+    }
+    return posts;
+  };
+  int postsWhileShowing = -1;
+  menu_->OnPopup = TNotifyEvent([&](TObject*) { postsWhileShowing = threadPosts(); });
   windows().MouseMove(TPoint{700, 500});
   windows().ScriptMenuChoice(0);
   Notify(tray_notify::kRButtonUp);
+  EXPECT_EQ(postsWhileShowing, 0);
+  EXPECT_EQ(threadPosts(), 1);  // WM_NULL once the menu has closed
   ASSERT_EQ(windows().Menus().size(), 1u);
   EXPECT_EQ(windows().Menus()[0].at, (TPoint{700, 500}));
   EXPECT_EQ(windows().Menus()[0].entries.at(0).caption, "显示(&S)");
