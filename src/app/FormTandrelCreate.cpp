@@ -31,7 +31,8 @@ std::string DirectoryWithDelimiter(const std::string& path) {
 }  // namespace
 
 void TFormTandrel::AssignTexts() {
-  FUpdateUrl = "https://www.velmora.cn/tandrel/update.html";
+  // Addresses under the reserved .example domain until the maker's pages exist.
+  FUpdateUrl = "https://tandrel.velmora.example/update.html";
   FTextIdle = "无定时任务";
   FMsgConfirmExit = "您确认要退出定时关机软件";
   FMsgCountdownTooShort = "您的设置可能导致系统在启动后马上关闭,请把递减时间设为大于5分钟!";
@@ -44,7 +45,7 @@ void TFormTandrel::AssignTexts() {
   FTextMinutes = "分";
   FTextSeconds = "秒";
   FTrayTitle = "Velmora (定时关机)";
-  FHomeUrl = "https://www.velmora.cn/";
+  FHomeUrl = "https://tandrel.velmora.example/";
 }
 
 void TFormTandrel::FormCreate(TObject* sender) {
