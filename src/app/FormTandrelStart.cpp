@@ -33,6 +33,7 @@ void TFormTandrel::BTNStartClick(TObject* sender) {
     }
   }
 
+  TDateTime target = 0;
   if (atSetTime) {
     DateTimePicker1->SetTime(StrToTime(FTimeText));
     const TDateTime candidate = DateTimePicker1->DateTime();
@@ -40,15 +41,20 @@ void TFormTandrel::BTNStartClick(TObject* sender) {
       ShowStartMessage(FMsgTimeExpired);
       return;
     }
-    FTarget = candidate;
+    target = candidate;
   } else {
     const auto minutes = static_cast<std::int32_t>(VMFenZhong->IntegerValue());
-    FTarget = Now() + static_cast<double>(minutes) / 1440.0;
+    target = Now() + static_cast<double>(minutes) / 1440.0;
   }
+  // A countdown far below zero minutes (from a hand-edited file) gives a
+  // moment before year 1 that has no text: refuse it before anything of
+  // the armed state is set, so the window stays consistently idle.
+  const std::string targetText = DateTimeToStr(target);
+  FTarget = target;
 
   if (FAction >= 1 && FAction <= 6) FActionName = FActionNames[static_cast<std::size_t>(FAction)];
   VmStatusPane1->SetCaption(FTextRunning);
-  VmStatusPane2->SetCaption(FActionName + ":" + DateTimeToStr(FTarget));
+  VmStatusPane2->SetCaption(FActionName + ":" + targetText);
 
   GBOption->SetVisible(false);
   GBSet->SetEnabled(false);

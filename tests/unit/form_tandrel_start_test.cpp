@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/DateTimeText.h"
+#include "framework/Exceptions.h"
 #include "unit/support/FormTandrelFixture.h"
 
 namespace tandrel::testing {
@@ -178,6 +179,22 @@ TEST_F(FormTandrelStart, StatusTextsNameTheActionAndMidnightShowsOnlyTheDate) {
   form.BTNStop->Click();
   form.BTNStart->Click();
   EXPECT_EQ(form.VmStatusPane2->Caption(), ":2026/3/11");
+}
+
+TEST_F(FormTandrelStart, ACountdownBeforeYearOneIsRefusedWithoutAHalfArmedWindow) {
+  WriteIni("[CB]\r\nRBFS=0\r\n[Set]\r\nFZ=-2147483648\r\n");
+  TFormTandrel& form = CreateAndShow();
+  ASSERT_EQ(form.VMFenZhong->IntegerValue(), -2147483648LL);
+  EXPECT_THROW(form.BTNStart->Click(), EConvertError);
+  EXPECT_TRUE(Idle(form));
+  EXPECT_EQ(form.VmStatusPane1->Caption(), "无定时任务");
+  EXPECT_EQ(form.VmStatusPane2->Caption(), "");
+  EXPECT_EQ(form.FActionName, "");
+  EXPECT_EQ(form.FTarget, 0.0);
+  // The largest count still arms, some four thousand years ahead.
+  form.VMFenZhong->SetIntegerValue(2147483647);
+  form.BTNStart->Click();
+  EXPECT_TRUE(Armed(form));
 }
 
 TEST_F(FormTandrelStart, ActionNamesFollowTheCodes) {
