@@ -1,19 +1,21 @@
-// The main window's controls clicked from outside: start at logon
-// writes and removes the machine-wide Run value, countdown mode swaps the
-// pickers for the minutes field, closing asks first, minimising goes to the
-// tray and its menu brings the window back, also armed. With
-// TANDREL_SCREENSHOT_DIR set, pictures of the idle and the armed window are
-// saved there.
+// The main window's controls clicked from outside: start at logon writes and
+// removes the machine-wide Run value, countdown mode swaps the pickers for
+// the minutes field, closing and the end of the session ask first,
+// minimising goes to the tray and its menu brings the window back, also
+// armed. With TANDREL_SCREENSHOT_DIR set, pictures of the idle and the armed
+// window are saved there.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "E2eSupport.h"
@@ -320,6 +322,58 @@ TEST(MainWindowControls, ClosingAsksWithAQuestionAndOnlyYesEnds) {
   ASSERT_NE(box, nullptr);
   PressBoxButton(box, IDYES);
   EXPECT_TRUE(program.WaitExit(10s));
+}
+
+// Asks every top-level window of the program, as the system does at the end
+// of a session, and presses `answer` in each confirmation that shows.
+// Returns whether every window agreed; `boxes` counts the confirmations.
+bool QueryEndSession(const TandrelProcess& program, int answer, int& boxes) {
+  const std::vector<HWND> windows = program.Windows(nullptr, nullptr);
+  std::atomic<bool> done{false};
+  std::atomic<bool> agreed{true};
+  std::thread system([&] {
+    for (HWND window : windows) {
+      DWORD_PTR result = 1;
+      if (!SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 20000, &result) ||
+          result == 0) {
+        agreed = false;
+        break;
+      }
+    }
+    done = true;
+  });
+  boxes = 0;
+  while (!done) {
+    for (HWND box : program.Windows(L"#32770", nullptr)) {
+      if (!IsWindowVisible(box)) continue;
+      EXPECT_EQ(BoxText(box), L"您确认要退出定时关机软件");
+      ++boxes;
+      PressBoxButton(box, answer);
+      WaitFor([&] { return !IsWindow(box); }, 5s);
+    }
+    Sleep(50);
+  }
+  system.join();
+  return agreed;
+}
+
+TEST(MainWindowControls, EndOfSessionAsksAndNoRefusesIt) {
+  TandrelFolder folder;
+  TandrelProcess program(folder.Exe());
+  HWND main = WaitShownMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  int boxes = 0;
+  EXPECT_FALSE(QueryEndSession(program, IDNO, boxes));
+  EXPECT_EQ(boxes, 1);
+  for (HWND window : program.Windows(nullptr, nullptr)) {
+    SendMessageTimeoutW(window, WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 5000, nullptr);
+  }
+  Sleep(300);
+  EXPECT_TRUE(program.Running());
+  EXPECT_TRUE(IsWindowVisible(main));
+
+  EXPECT_TRUE(QueryEndSession(program, IDYES, boxes));
+  EXPECT_EQ(boxes, 1);
 }
 
 TEST(MainWindowControls, MinimisingHidesToTheTrayAndShowBringsTheWindowBack) {
