@@ -115,6 +115,36 @@ TEST_F(FormTandrelCountdown, MissedByTwelveSecondsWithTheWarningCountsTheSeconds
   EXPECT_EQ(ActionRequests(), 0);
 }
 
+TEST_F(FormTandrelCountdown, HandOverWithNothingLeftFiresAtOnceAndOnceMoreAtTheFirstTick) {
+  TFormTandrel& form = ArmCountdown(1, "Warn=1\r\n");
+  SetClock(2026, 3, 10, 10, 0, 59, 750);
+  Tick();  // 0.5 s past the target: 0 whole seconds
+  ASSERT_TRUE(FormWarn->Visible());
+  // The direct call fired, and so did the main tick's firing test.
+  EXPECT_EQ(ActionRequests(), 2);
+  EXPECT_TRUE(FormWarn->Timer1->Enabled());
+  Tick();
+  EXPECT_EQ(ActionRequests(), 3);
+  EXPECT_FALSE(FormWarn->Timer1->Enabled());
+  EXPECT_FALSE(form.Timer1->Enabled());
+  for (int i = 0; i < 5; ++i) Tick();
+  EXPECT_EQ(ActionRequests(), 3);
+}
+
+TEST_F(FormTandrelCountdown, CancelDisarmsAndShowsTheIdleWindowAgain) {
+  TFormTandrel& form = ArmCountdown(1, "Warn=1\r\n");
+  for (int i = 0; i < 35; ++i) Tick();
+  ASSERT_TRUE(FormWarn->Visible());
+  FormWarn->BTNCancel->Click();
+  EXPECT_FALSE(FormWarn->Visible());
+  EXPECT_FALSE(FormWarn->Timer1->Enabled());
+  EXPECT_TRUE(form.Visible());
+  EXPECT_TRUE(form.BTNStart->Visible());
+  EXPECT_FALSE(form.Timer1->Enabled());
+  for (int i = 0; i < 40; ++i) Tick();
+  EXPECT_EQ(ActionRequests(), 0);
+}
+
 TEST_F(FormTandrelCountdown, StopRestoresTheIdleLook) {
   TFormTandrel& form = ArmCountdown(5);
   Tick();
