@@ -131,7 +131,7 @@ void DrawRefresh(TBitmap& b, int offsetX, bool enabled) {
     const bool arc = d >= 4.0 && d <= 6.5 && !(x > 8 && y < 8);
     // Arrow head at the top right end of the arc, pointing down.
     const bool head = y >= 6.0 && y <= 11.0 && std::abs(x - 11.0) <= (11.0 - y) * 0.9;
-    return arc || (head && y >= 6.0);
+    return arc || head;
   });
 }
 
