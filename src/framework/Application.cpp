@@ -36,9 +36,9 @@ class BoxScope {
 class TApplication::OwnerWindow final : private platform::WindowHandler {
  public:
   explicit OwnerWindow(TApplication& app) : app_(app) {
-    platform::WindowSpec spec;
-    spec.kind = platform::WindowKind::AppOwner;
-    handle_ = Windows().Create(spec, this);
+    platform::WindowSpec params;
+    params.kind = platform::WindowKind::AppOwner;
+    handle_ = Windows().Create(params, this);
   }
   ~OwnerWindow() override {
     if (handle_) Windows().Destroy(handle_);

@@ -32,33 +32,33 @@ void TCanvas::MarkAllDirty() const {
 platform::Surface* TCanvas::Prepare(bool pen, bool brush, bool font) const {
   if (surface_ == nullptr) return nullptr;
   if (pen && penDirty_) {
-    platform::PenSpec spec;
-    spec.color = ColorToRGB(Pen.Color());
-    spec.width = Pen.Width();
-    spec.style = Pen.Style() == psClear ? platform::PenStyle::Clear : platform::PenStyle::Solid;
-    surface_->SetPenSpec(spec);
+    platform::PenSpec params;
+    params.color = ColorToRGB(Pen.Color());
+    params.width = Pen.Width();
+    params.style = Pen.Style() == psClear ? platform::PenStyle::Clear : platform::PenStyle::Solid;
+    surface_->SetPenSpec(params);
     penDirty_ = false;
   }
   if (brush && brushDirty_) {
-    platform::BrushSpec spec;
-    spec.color = ColorToRGB(Brush.Color());
+    platform::BrushSpec params;
+    params.color = ColorToRGB(Brush.Color());
     if (Brush.HasPattern()) {
-      spec.style = platform::BrushStyle::Pattern;
-      for (std::size_t i = 0; i < spec.pattern.size(); ++i) {
-        spec.pattern[i] = ColorToRGB(Brush.PatternPixels()[i]);
+      params.style = platform::BrushStyle::Pattern;
+      for (std::size_t i = 0; i < params.pattern.size(); ++i) {
+        params.pattern[i] = ColorToRGB(Brush.PatternPixels()[i]);
       }
     } else {
-      spec.style = Brush.Style() == bsClear ? platform::BrushStyle::Clear
+      params.style = Brush.Style() == bsClear ? platform::BrushStyle::Clear
                                             : platform::BrushStyle::Solid;
     }
-    surface_->SetBrushSpec(spec);
+    surface_->SetBrushSpec(params);
     // Text backgrounds and monochrome conversions follow the brush.
-    surface_->SetBackgroundRgb(spec.color);
+    surface_->SetBackgroundRgb(params.color);
     surface_->SetBackgroundOpaque(Brush.Style() != bsClear);
     brushDirty_ = false;
   }
   if (font && fontDirty_) {
-    surface_->SetFontSpec(Font.Spec());
+    surface_->SetFontSpec(Font.PlatformFont());
     surface_->SetTextColorRgb(ColorToRGB(Font.Color()));
     fontDirty_ = false;
   }

@@ -41,21 +41,21 @@ void TDateTimePicker::PushValue() {
   if (HandleAllocated() && !Loading()) Windows().SetPickerValue(Handle(), ToLocalTime(value_));
 }
 
-void TDateTimePicker::CreateParams(platform::WindowSpec& spec) {
-  TWinControl::CreateParams(spec);
-  spec.kind = platform::WindowKind::DateTimePicker;
-  spec.timeKind = kind_ == TDateTimeKind::dtkTime;
-  spec.text.clear();
+void TDateTimePicker::CreateParams(platform::WindowSpec& params) {
+  TWinControl::CreateParams(params);
+  params.kind = platform::WindowKind::DateTimePicker;
+  params.timeKind = kind_ == TDateTimeKind::dtkTime;
+  params.text.clear();
 }
 
 void TDateTimePicker::HandleCreated() {
-  Windows().SetFont(Handle(), Font().Spec());
+  Windows().SetFont(Handle(), Font().PlatformFont());
   Windows().SetPickerValue(Handle(), ToLocalTime(value_));
 }
 
 void TDateTimePicker::FontChanged() {
   TWinControl::FontChanged();
-  if (HandleAllocated() && !Loading()) Windows().SetFont(Handle(), Font().Spec());
+  if (HandleAllocated() && !Loading()) Windows().SetFont(Handle(), Font().PlatformFont());
 }
 
 void TDateTimePicker::WindowDateTimeChanged() {

@@ -33,7 +33,7 @@ class TDateTimePicker : public TWinControl {
   TNotifyEvent OnChange;
 
  protected:
-  void CreateParams(platform::WindowSpec& spec) override;
+  void CreateParams(platform::WindowSpec& params) override;
   void HandleCreated() override;
   void FontChanged() override;
   void WindowDateTimeChanged() override;

@@ -76,14 +76,14 @@ void TFont::SetColor(TColor color) {
   Changed();
 }
 
-platform::FontSpec TFont::Spec() const {
-  platform::FontSpec spec;
-  spec.name = name_;
-  spec.height = height_;
-  spec.bold = bold_;
-  spec.italic = italic_;
-  spec.underline = underline_;
-  return spec;
+platform::FontSpec TFont::PlatformFont() const {
+  platform::FontSpec params;
+  params.name = name_;
+  params.height = height_;
+  params.bold = bold_;
+  params.italic = italic_;
+  params.underline = underline_;
+  return params;
 }
 
 void TFont::Changed() {

@@ -38,7 +38,7 @@ class TFont : public TObject {
   void SetColor(TColor color);
 
   // The description as the platform takes it (colour not included).
-  platform::FontSpec Spec() const;
+  platform::FontSpec PlatformFont() const;
 
   friend bool SameFont(const TFont& a, const TFont& b);
 

@@ -39,28 +39,28 @@ void TCustomForm::DoCreate() {
 }
 
 platform::WindowSpec TCustomForm::FrameSpec() const {
-  platform::WindowSpec spec;
-  spec.kind = platform::WindowKind::Form;
+  platform::WindowSpec params;
+  params.kind = platform::WindowKind::Form;
   switch (borderStyle_) {
-    case TFormBorderStyle::bsNone: spec.border = platform::FormBorder::None; break;
-    case TFormBorderStyle::bsSingle: spec.border = platform::FormBorder::Single; break;
-    case TFormBorderStyle::bsSizeable: spec.border = platform::FormBorder::Sizeable; break;
+    case TFormBorderStyle::bsNone: params.border = platform::FormBorder::None; break;
+    case TFormBorderStyle::bsSingle: params.border = platform::FormBorder::Single; break;
+    case TFormBorderStyle::bsSizeable: params.border = platform::FormBorder::Sizeable; break;
   }
   bool framed = borderStyle_ != TFormBorderStyle::bsNone;
-  spec.systemMenu = framed && (borderIcons_ & biSystemMenu) != 0;
-  spec.minimizeBox = spec.systemMenu && (borderIcons_ & biMinimize) != 0;
-  spec.maximizeBox = spec.systemMenu && (borderIcons_ & biMaximize) != 0;
-  spec.topMost = formStyle_ == TFormStyle::fsStayOnTop;
-  return spec;
+  params.systemMenu = framed && (borderIcons_ & biSystemMenu) != 0;
+  params.minimizeBox = params.systemMenu && (borderIcons_ & biMinimize) != 0;
+  params.maximizeBox = params.systemMenu && (borderIcons_ & biMaximize) != 0;
+  params.topMost = formStyle_ == TFormStyle::fsStayOnTop;
+  return params;
 }
 
-void TCustomForm::CreateParams(platform::WindowSpec& spec) {
-  spec = FrameSpec();
-  if (TApplication* app = TApplication::Instance()) spec.parent = app->Handle();
-  spec.bounds = BoundsRect();
-  spec.text = Caption();
-  spec.visible = false;  // SetVisible shows it, activating it
-  spec.enabled = Enabled();
+void TCustomForm::CreateParams(platform::WindowSpec& params) {
+  params = FrameSpec();
+  if (TApplication* app = TApplication::Instance()) params.parent = app->Handle();
+  params.bounds = BoundsRect();
+  params.text = Caption();
+  params.visible = false;  // SetVisible shows it, activating it
+  params.enabled = Enabled();
 }
 
 void TCustomForm::HandleCreated() { Windows().SetAppIcon(Handle()); }

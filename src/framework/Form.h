@@ -83,7 +83,7 @@ class TCustomForm : public TWinControl {
   TCloseEvent OnClose;
 
  protected:
-  void CreateParams(platform::WindowSpec& spec) override;
+  void CreateParams(platform::WindowSpec& params) override;
   void HandleCreated() override;
   void TextChanged() override;
   void VisibleChanged() override;

@@ -40,11 +40,11 @@ void TProgressBar::StepIt() {
 
 void TProgressBar::StepBy(int delta) { SetPosition(position_ + delta); }
 
-void TProgressBar::CreateParams(platform::WindowSpec& spec) {
-  TWinControl::CreateParams(spec);
-  spec.kind = platform::WindowKind::ProgressBar;
-  spec.smooth = smooth_;
-  spec.text.clear();
+void TProgressBar::CreateParams(platform::WindowSpec& params) {
+  TWinControl::CreateParams(params);
+  params.kind = platform::WindowKind::ProgressBar;
+  params.smooth = smooth_;
+  params.text.clear();
 }
 
 void TProgressBar::Loaded() {

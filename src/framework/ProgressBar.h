@@ -26,7 +26,7 @@ class TProgressBar : public TWinControl {
   void StepBy(int delta);
 
  protected:
-  void CreateParams(platform::WindowSpec& spec) override;
+  void CreateParams(platform::WindowSpec& params) override;
   void HandleCreated() override { Push(); }
   void Loaded() override;
 

@@ -6,10 +6,10 @@ namespace tandrel {
 
 TPUtilWindow::TPUtilWindow(MessageProc proc, platform::WindowKind kind, const std::string& text)
     : proc_(std::move(proc)) {
-  platform::WindowSpec spec;
-  spec.kind = kind;
-  spec.text = text;
-  handle_ = platform::Current().windows().Create(spec, this);
+  platform::WindowSpec params;
+  params.kind = kind;
+  params.text = text;
+  handle_ = platform::Current().windows().Create(params, this);
 }
 
 TPUtilWindow::~TPUtilWindow() {

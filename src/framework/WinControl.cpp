@@ -33,22 +33,22 @@ platform::WindowHandle TWinControl::Handle() {
   return handle_;
 }
 
-void TWinControl::CreateParams(platform::WindowSpec& spec) {
-  spec.kind = platform::WindowKind::Control;
-  spec.parent = Parent() ? Parent()->Handle() : platform::WindowHandle{};
-  spec.bounds = BoundsRect();
-  spec.text = Caption();
-  spec.visible = Visible();
-  spec.enabled = Enabled();
-  spec.tabStop = tabStop_;
-  spec.frameWidth = FrameWidth();
+void TWinControl::CreateParams(platform::WindowSpec& params) {
+  params.kind = platform::WindowKind::Control;
+  params.parent = Parent() ? Parent()->Handle() : platform::WindowHandle{};
+  params.bounds = BoundsRect();
+  params.text = Caption();
+  params.visible = Visible();
+  params.enabled = Enabled();
+  params.tabStop = tabStop_;
+  params.frameWidth = FrameWidth();
 }
 
 void TWinControl::CreateHandle() {
   if (handle_) return;
-  platform::WindowSpec spec;
-  CreateParams(spec);
-  handle_ = Windows().Create(spec, this);
+  platform::WindowSpec params;
+  CreateParams(params);
+  handle_ = Windows().Create(params, this);
   lastClientSize_ = Windows().ClientSize(handle_);
   HandleCreated();
   // Windowed children get their windows in z-order, so the stacking matches.

@@ -68,7 +68,7 @@ class TWinControl : public TControl, private platform::WindowHandler {
 
  protected:
   // The window that CreateHandle makes; derived classes adjust it.
-  virtual void CreateParams(platform::WindowSpec& spec);
+  virtual void CreateParams(platform::WindowSpec& params);
   // After the window exists (set fonts, values of native controls).
   virtual void HandleCreated() {}
   virtual void DestroyHandle();

@@ -215,7 +215,7 @@ class WindowSystem {
   virtual ~WindowSystem() = default;
 
   // Lifetime. `handler` is not owned and must outlive the window.
-  virtual WindowHandle Create(const WindowSpec& spec, WindowHandler* handler) = 0;
+  virtual WindowHandle Create(const WindowSpec& params, WindowHandler* handler) = 0;
   virtual void Destroy(WindowHandle window) = 0;
 
   // Geometry. Bounds are the whole window, in the parent's client
@@ -224,7 +224,7 @@ class WindowSystem {
   virtual TRect GetBounds(WindowHandle window) = 0;
   virtual TSize ClientSize(WindowHandle window) = 0;
   // The whole-window rectangle of a form whose client area is `client`.
-  virtual TRect FormBoundsForClient(const WindowSpec& spec, const TRect& client) = 0;
+  virtual TRect FormBoundsForClient(const WindowSpec& params, const TRect& client) = 0;
   virtual TPoint ClientToScreen(WindowHandle window, TPoint point) = 0;
   virtual TRect ScreenRect() = 0;
   virtual TRect WorkArea() = 0;

@@ -230,8 +230,8 @@ TEST(FontTest, SizeAndHeightConvertAt96DpiAndOnlyRealChangesNotify) {
   f.Assign(g);
   EXPECT_EQ(changes, 2);
   EXPECT_TRUE(SameFont(f, g));
-  EXPECT_TRUE(f.Spec().bold);
-  EXPECT_EQ(f.Spec().name, "宋体");
+  EXPECT_TRUE(f.PlatformFont().bold);
+  EXPECT_EQ(f.PlatformFont().name, "宋体");
   f.Assign(g);
   EXPECT_EQ(changes, 2);
 }

@@ -8,7 +8,7 @@ namespace tandrel::platform {
 
 struct HeadlessWindowSystem::Window {
   WindowHandle handle;
-  WindowSpec spec;
+  WindowSpec params;
   WindowHandler* handler = nullptr;  // not owned
   TRect bounds;
   std::string text;
@@ -41,9 +41,9 @@ namespace {
 
 // Frame thicknesses of the simulated forms: left, top (caption included),
 // right, bottom.
-TRect FrameInsets(const WindowSpec& spec) {
-  if (spec.kind != WindowKind::Form) return {};
-  switch (spec.border) {
+TRect FrameInsets(const WindowSpec& params) {
+  if (params.kind != WindowKind::Form) return {};
+  switch (params.border) {
     case FormBorder::None:
       return {};
     case FormBorder::Single:
@@ -105,27 +105,27 @@ void HeadlessWindowSystem::Guard(const std::function<void()>& action) {
   }
 }
 
-WindowHandle HeadlessWindowSystem::Create(const WindowSpec& spec, WindowHandler* handler) {
+WindowHandle HeadlessWindowSystem::Create(const WindowSpec& params, WindowHandler* handler) {
   auto w = std::make_unique<Window>();
   w->handle = WindowHandle{nextHandle_++};
-  w->spec = spec;
+  w->params = params;
   w->handler = handler;
-  w->bounds = spec.bounds;
-  w->text = spec.text;
-  w->enabled = spec.enabled;
-  w->topMost = spec.topMost;
+  w->bounds = params.bounds;
+  w->text = params.text;
+  w->enabled = params.enabled;
+  w->topMost = params.topMost;
   w->picker = LocalTime{};
-  if (IsTopLevelKind(spec.kind)) {
-    w->owner = spec.parent.value;
+  if (IsTopLevelKind(params.kind)) {
+    w->owner = params.parent.value;
     topLevel_.push_back(w->handle.value);
   } else {
-    if (!Find(spec.parent)) throw std::logic_error("headless: a control needs a parent window");
-    w->parent = spec.parent.value;
-    Get(spec.parent).children.push_back(w->handle.value);
+    if (!Find(params.parent)) throw std::logic_error("headless: a control needs a parent window");
+    w->parent = params.parent.value;
+    Get(params.parent).children.push_back(w->handle.value);
   }
   WindowHandle handle = w->handle;
   windows_[handle.value] = std::move(w);
-  if (spec.visible) Show(handle, ShowCommand::ShowNoActivate);
+  if (params.visible) Show(handle, ShowCommand::ShowNoActivate);
   return handle;
 }
 
@@ -181,25 +181,25 @@ TRect HeadlessWindowSystem::GetBounds(WindowHandle window) { return Get(window).
 
 TSize HeadlessWindowSystem::ClientSize(WindowHandle window) {
   const Window& w = Get(window);
-  TRect in = FrameInsets(w.spec);
-  int fw = w.spec.kind == WindowKind::Control ? w.spec.frameWidth : 0;
+  TRect in = FrameInsets(w.params);
+  int fw = w.params.kind == WindowKind::Control ? w.params.frameWidth : 0;
   return TSize{std::max(0, w.bounds.Width() - in.left - in.right - 2 * fw),
                std::max(0, w.bounds.Height() - in.top - in.bottom - 2 * fw)};
 }
 
-TRect HeadlessWindowSystem::FormBoundsForClient(const WindowSpec& spec, const TRect& client) {
-  TRect in = FrameInsets(spec);
+TRect HeadlessWindowSystem::FormBoundsForClient(const WindowSpec& params, const TRect& client) {
+  TRect in = FrameInsets(params);
   return TRect{client.left - in.left, client.top - in.top, client.right + in.right,
                client.bottom + in.bottom};
 }
 
 TPoint HeadlessWindowSystem::ScreenOrigin(const Window& w) const {
   if (w.parent == 0) {
-    TRect in = FrameInsets(w.spec);
+    TRect in = FrameInsets(w.params);
     return TPoint{w.bounds.left + in.left, w.bounds.top + in.top};
   }
   TPoint p = ScreenOrigin(Get(WindowHandle{w.parent}));
-  int fw = w.spec.frameWidth;
+  int fw = w.params.frameWidth;
   return TPoint{p.x + w.bounds.left + fw, p.y + w.bounds.top + fw};
 }
 
@@ -280,7 +280,7 @@ void HeadlessWindowSystem::Activate(Window* target) {
 void HeadlessWindowSystem::ActivateNextAfterHiding(Window& hidden) {
   for (auto it = topLevel_.rbegin(); it != topLevel_.rend(); ++it) {
     Window& c = Get(WindowHandle{*it});
-    if (&c == &hidden || c.spec.kind != WindowKind::Form) continue;
+    if (&c == &hidden || c.params.kind != WindowKind::Form) continue;
     if (IsShowing(c.handle) && c.enabled && !c.minimized) {
       Activate(&c);
       return;
@@ -324,7 +324,7 @@ void HeadlessWindowSystem::Show(WindowHandle window, ShowCommand command) {
       w.hiddenByOwner = false;
       if (!topLevel) return;
       BringToTop(window);
-      if (command == ShowCommand::Show && w.spec.kind == WindowKind::Form && w.enabled) {
+      if (command == ShowCommand::Show && w.params.kind == WindowKind::Form && w.enabled) {
         w.minimized = false;
         Activate(&w);
       }
@@ -348,7 +348,7 @@ void HeadlessWindowSystem::Show(WindowHandle window, ShowCommand command) {
       if (!topLevel) return;
       w.visible = true;
       if (!w.minimized) {
-        if (w.spec.kind == WindowKind::Form) Activate(&w);
+        if (w.params.kind == WindowKind::Form) Activate(&w);
         return;
       }
       w.minimized = false;
@@ -357,10 +357,10 @@ void HeadlessWindowSystem::Show(WindowHandle window, ShowCommand command) {
         Window& o = Get(WindowHandle{h});
         if (o.owner == w.handle.value && o.hiddenByOwner) {
           o.hiddenByOwner = false;
-          if (o.visible && o.spec.kind == WindowKind::Form) front = &o;
+          if (o.visible && o.params.kind == WindowKind::Form) front = &o;
         }
       }
-      if (w.spec.kind == WindowKind::Form) front = &w;
+      if (w.params.kind == WindowKind::Form) front = &w;
       if (front) Activate(front);
       return;
     }
@@ -417,7 +417,7 @@ void HeadlessWindowSystem::RedrawFrame(WindowHandle window, const TRect& rect) {
   Window& w = Get(window);
   if (!IsShowing(window) || rect.IsEmpty()) return;
   ++w.frameRedraws;
-  if (w.handler && w.spec.frameWidth > 0) {
+  if (w.handler && w.params.frameWidth > 0) {
     auto surface = platform_.painting().CreateBitmapSurface(std::max(1, w.bounds.Width()),
                                                             std::max(1, w.bounds.Height()), false);
     Guard([&] { w.handler->WindowNcPaint(*surface); });
@@ -429,7 +429,7 @@ void HeadlessWindowSystem::SetFocus(WindowHandle window) {
   if (w) {
     if (!ReceivesInput(*w)) return;
     Window* top = TopLevelOf(*w);
-    if (top->handle.value != active_ && top->spec.kind == WindowKind::Form) Activate(top);
+    if (top->handle.value != active_ && top->params.kind == WindowKind::Form) Activate(top);
   }
   ChangeFocus(Find(window));
 }
@@ -440,7 +440,7 @@ WindowHandle HeadlessWindowSystem::GetActiveWindow() { return WindowHandle{activ
 void HeadlessWindowSystem::SetForeground(WindowHandle window) {
   calls_.push_back({"SetForeground", window, 0});
   Window* w = Find(window);
-  if (w && w->spec.kind == WindowKind::Form && IsShowing(window)) Activate(w);
+  if (w && w->params.kind == WindowKind::Form && IsShowing(window)) Activate(w);
 }
 
 void HeadlessWindowSystem::SetCapture(WindowHandle window) { capture_ = window.value; }
@@ -599,7 +599,7 @@ int HeadlessWindowSystem::ShowMessageBox(const MessageBoxRequest& request) {
   --boxDepth_;
   Window* back = Find(WindowHandle{before});
   if (!back || !IsShowing(back->handle)) back = Find(request.owner);
-  if (back && back->spec.kind == WindowKind::Form && IsShowing(back->handle)) Activate(back);
+  if (back && back->params.kind == WindowKind::Form && IsShowing(back->handle)) Activate(back);
   return call.answer;
 }
 
@@ -675,7 +675,7 @@ HeadlessWindowSystem::Window* HeadlessWindowSystem::DeepestAt(Window& w, TPoint 
   for (auto it = w.children.rbegin(); it != w.children.rend(); ++it) {
     Window& c = Get(WindowHandle{*it});
     if (!c.visible || !c.bounds.Contains(p)) continue;
-    TPoint inner{p.x - c.bounds.left - c.spec.frameWidth, p.y - c.bounds.top - c.spec.frameWidth};
+    TPoint inner{p.x - c.bounds.left - c.params.frameWidth, p.y - c.bounds.top - c.params.frameWidth};
     int code = hit::kClient;
     if (c.handler) code = c.handler->WindowHitTest(inner, hit::kClient);
     if (code == hit::kTransparent) continue;
@@ -687,7 +687,7 @@ HeadlessWindowSystem::Window* HeadlessWindowSystem::DeepestAt(Window& w, TPoint 
 HeadlessWindowSystem::Window* HeadlessWindowSystem::WindowAt(TPoint screen) const {
   for (auto it = topLevel_.rbegin(); it != topLevel_.rend(); ++it) {
     Window& w = Get(WindowHandle{*it});
-    if (w.spec.kind != WindowKind::Form || !IsShowing(w.handle) || w.minimized) continue;
+    if (w.params.kind != WindowKind::Form || !IsShowing(w.handle) || w.minimized) continue;
     if (!w.bounds.Contains(screen)) continue;
     TPoint o = ScreenOrigin(w);
     TSize size = const_cast<HeadlessWindowSystem*>(this)->ClientSize(w.handle);
@@ -842,7 +842,7 @@ void HeadlessWindowSystem::ReturnToProgram() {
 WindowHandle HeadlessWindowSystem::FindWindow(const std::string& text,
                                               std::optional<WindowKind> kind) const {
   for (auto& [h, w] : windows_) {
-    if (w->text == text && (!kind || w->spec.kind == *kind)) return w->handle;
+    if (w->text == text && (!kind || w->params.kind == *kind)) return w->handle;
   }
   return {};
 }
@@ -863,7 +863,7 @@ WindowHandle HeadlessWindowSystem::Parent(WindowHandle window) const {
   return WindowHandle{Get(window).parent};
 }
 
-WindowKind HeadlessWindowSystem::Kind(WindowHandle window) const { return Get(window).spec.kind; }
+WindowKind HeadlessWindowSystem::Kind(WindowHandle window) const { return Get(window).params.kind; }
 bool HeadlessWindowSystem::Exists(WindowHandle window) const { return Find(window) != nullptr; }
 
 HeadlessWindowSystem::ProgressState HeadlessWindowSystem::Progress(WindowHandle bar) const {
@@ -888,12 +888,12 @@ void HeadlessWindowSystem::PaintInto(Window& w, Surface& surface, TPoint origin)
   int saved = surface.SaveState();
   surface.SetViewportOrigin(origin);
   surface.IntersectClip(Bounds(0, 0, size.cx, size.cy));
-  if (w.spec.kind == WindowKind::DateTimePicker || w.spec.kind == WindowKind::ProgressBar) {
+  if (w.params.kind == WindowKind::DateTimePicker || w.params.kind == WindowKind::ProgressBar) {
     // Stand-in looks of the native controls, so a rendered window shows them.
     surface.SetPenSpec(PenSpec{RGB(122, 122, 122), 1, PenStyle::Solid});
     surface.SetBrushSpec(BrushSpec{BrushStyle::Solid, clWhite, {}});
     surface.DrawRectangle(Bounds(0, 0, size.cx, size.cy));
-    if (w.spec.kind == WindowKind::ProgressBar) {
+    if (w.params.kind == WindowKind::ProgressBar) {
       const ProgressState& p = w.progress;
       int span = std::max(1, p.max - p.min);
       int filled = (size.cx - 2) * (p.position - p.min) / span;
@@ -901,7 +901,7 @@ void HeadlessWindowSystem::PaintInto(Window& w, Surface& surface, TPoint origin)
       surface.FillRectangle(TRect{1, 1, 1 + filled, size.cy - 1});
     } else {
       const LocalTime& t = w.picker;
-      std::string text = w.spec.timeKind
+      std::string text = w.params.timeKind
                              ? std::to_string(t.hour) + ":" + TwoDigits(t.minute) + ":" + TwoDigits(t.second)
                              : std::to_string(t.year) + "/" + std::to_string(t.month) + "/" + std::to_string(t.day);
       surface.SetFontSpec(w.font);
@@ -927,7 +927,7 @@ void HeadlessWindowSystem::PaintInto(Window& w, Surface& surface, TPoint origin)
     Window* child = Find(WindowHandle{c});
     if (!child || !child->visible) continue;
     TPoint at{origin.x + child->bounds.left, origin.y + child->bounds.top};
-    if (child->spec.frameWidth > 0 && child->handler) {
+    if (child->params.frameWidth > 0 && child->handler) {
       int s = surface.SaveState();
       surface.SetViewportOrigin(at);
       surface.IntersectClip(Bounds(0, 0, child->bounds.Width(), child->bounds.Height()));
@@ -936,7 +936,7 @@ void HeadlessWindowSystem::PaintInto(Window& w, Surface& surface, TPoint origin)
       child = Find(WindowHandle{c});
       if (!child) continue;
     }
-    int fw = child->spec.frameWidth;
+    int fw = child->params.frameWidth;
     PaintInto(*child, surface, TPoint{at.x + fw, at.y + fw});
   }
 }

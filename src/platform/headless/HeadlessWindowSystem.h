@@ -26,12 +26,12 @@ class HeadlessWindowSystem final : public WindowSystem {
   ~HeadlessWindowSystem() override;
 
   // --- WindowSystem ---
-  WindowHandle Create(const WindowSpec& spec, WindowHandler* handler) override;
+  WindowHandle Create(const WindowSpec& params, WindowHandler* handler) override;
   void Destroy(WindowHandle window) override;
   void SetBounds(WindowHandle window, const TRect& bounds) override;
   TRect GetBounds(WindowHandle window) override;
   TSize ClientSize(WindowHandle window) override;
-  TRect FormBoundsForClient(const WindowSpec& spec, const TRect& client) override;
+  TRect FormBoundsForClient(const WindowSpec& params, const TRect& client) override;
   TPoint ClientToScreen(WindowHandle window, TPoint point) override;
   TRect ScreenRect() override;
   TRect WorkArea() override;

@@ -82,6 +82,6 @@ class ScopedSelect {
 
 // A font as the platform describes it: the height goes to CreateFontW as
 // given (negative for the character height in pixels).
-ScopedFont CreateFontFromSpec(const FontSpec& spec);
+ScopedFont CreateFontFromSpec(const FontSpec& params);
 
 }  // namespace tandrel::platform

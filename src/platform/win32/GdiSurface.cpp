@@ -50,10 +50,10 @@ ScopedBrush CreatePatternBrush8x8(const std::array<TColor, 64>& pattern) {
 
 }  // namespace
 
-ScopedFont CreateFontFromSpec(const FontSpec& spec) {
-  const std::wstring face = ToWide(spec.name);
-  return ScopedFont(CreateFontW(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
-                                spec.italic ? TRUE : FALSE, spec.underline ? TRUE : FALSE, FALSE,
+ScopedFont CreateFontFromSpec(const FontSpec& params) {
+  const std::wstring face = ToWide(params.name);
+  return ScopedFont(CreateFontW(params.height, 0, 0, 0, params.bold ? FW_BOLD : FW_NORMAL,
+                                params.italic ? TRUE : FALSE, params.underline ? TRUE : FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }

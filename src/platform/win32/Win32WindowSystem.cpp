@@ -85,19 +85,19 @@ unsigned MouseShiftState(WPARAM wParam) {
   return s;
 }
 
-DWORD StyleFor(const WindowSpec& spec) {
-  switch (spec.kind) {
+DWORD StyleFor(const WindowSpec& params) {
+  switch (params.kind) {
     case WindowKind::Form: {
       DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-      switch (spec.border) {
+      switch (params.border) {
         case FormBorder::None: style |= WS_POPUP; break;
         case FormBorder::Single: style |= WS_CAPTION; break;
         case FormBorder::Sizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
       }
-      if (spec.border != FormBorder::None && spec.systemMenu) {
+      if (params.border != FormBorder::None && params.systemMenu) {
         style |= WS_SYSMENU;
-        if (spec.minimizeBox) style |= WS_MINIMIZEBOX;
-        if (spec.maximizeBox) style |= WS_MAXIMIZEBOX;
+        if (params.minimizeBox) style |= WS_MINIMIZEBOX;
+        if (params.maximizeBox) style |= WS_MAXIMIZEBOX;
       }
       return style;
     }
@@ -108,15 +108,15 @@ DWORD StyleFor(const WindowSpec& spec) {
     case WindowKind::Control:
       return WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     case WindowKind::DateTimePicker:
-      return WS_CHILD | WS_CLIPSIBLINGS | (spec.timeKind ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
+      return WS_CHILD | WS_CLIPSIBLINGS | (params.timeKind ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
     case WindowKind::ProgressBar:
-      return WS_CHILD | WS_CLIPSIBLINGS | (spec.smooth ? PBS_SMOOTH : 0);
+      return WS_CHILD | WS_CLIPSIBLINGS | (params.smooth ? PBS_SMOOTH : 0);
   }
   return 0;
 }
 
-DWORD ExStyleFor(const WindowSpec& spec) {
-  if (spec.kind == WindowKind::Form && spec.topMost) return WS_EX_TOPMOST;
+DWORD ExStyleFor(const WindowSpec& params) {
+  if (params.kind == WindowKind::Form && params.topMost) return WS_EX_TOPMOST;
   return 0;
 }
 
@@ -465,14 +465,14 @@ Win32WindowSystem::~Win32WindowSystem() {
   if (state_->tooltip) ::DestroyWindow(state_->tooltip);
 }
 
-WindowHandle Win32WindowSystem::Create(const WindowSpec& spec, WindowHandler* handler) {
-  bool native = spec.kind == WindowKind::DateTimePicker || spec.kind == WindowKind::ProgressBar;
-  std::wstring className = spec.className.empty() ? std::wstring(ClassFor(spec.kind))
-                                                   : ToWide(spec.className);
+WindowHandle Win32WindowSystem::Create(const WindowSpec& params, WindowHandler* handler) {
+  bool native = params.kind == WindowKind::DateTimePicker || params.kind == WindowKind::ProgressBar;
+  std::wstring className = params.className.empty() ? std::wstring(ClassFor(params.kind))
+                                                   : ToWide(params.className);
   if (!native && !state_->classes.count(className)) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.style = spec.kind == WindowKind::Utility || spec.kind == WindowKind::AppOwner
+    wc.style = params.kind == WindowKind::Utility || params.kind == WindowKind::AppOwner
                    ? 0u
                    : static_cast<UINT>(CS_DBLCLKS);
     wc.lpfnWndProc = WindowProc;
@@ -490,26 +490,26 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& spec, WindowHandler* ha
   auto record = std::make_unique<WindowRecord>();
   record->state = state_.get();
   record->handler = handler;
-  record->kind = spec.kind;
-  record->frameWidth = spec.kind == WindowKind::Control ? spec.frameWidth : 0;
+  record->kind = params.kind;
+  record->frameWidth = params.kind == WindowKind::Control ? params.frameWidth : 0;
   WindowRecord* rec = record.get();
 
-  DWORD style = StyleFor(spec);
-  if (spec.kind != WindowKind::Utility && spec.kind != WindowKind::AppOwner) {
-    if (spec.visible) style |= WS_VISIBLE;
-    if (!spec.enabled) style |= WS_DISABLED;
-    if (spec.tabStop) style |= WS_TABSTOP;
+  DWORD style = StyleFor(params);
+  if (params.kind != WindowKind::Utility && params.kind != WindowKind::AppOwner) {
+    if (params.visible) style |= WS_VISIBLE;
+    if (!params.enabled) style |= WS_DISABLED;
+    if (params.tabStop) style |= WS_TABSTOP;
   }
-  HWND parent = ToHwnd(spec.parent);
-  TRect b = spec.bounds;
+  HWND parent = ToHwnd(params.parent);
+  TRect b = params.bounds;
   HMENU id = nullptr;
   if (style & WS_CHILD) id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(state_->nextControlId++));
-  if (spec.kind == WindowKind::AppOwner) {
+  if (params.kind == WindowKind::AppOwner) {
     // No size: it is there for the taskbar button and as the forms' owner.
     b = Bounds(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0);
   }
   // The record must be findable from WM_NCCREATE on, before CreateWindowEx returns.
-  HWND hwnd = CreateWindowExW(ExStyleFor(spec), className.c_str(), ToWide(spec.text).c_str(), style,
+  HWND hwnd = CreateWindowExW(ExStyleFor(params), className.c_str(), ToWide(params.text).c_str(), style,
                               b.left, b.top, b.Width(), b.Height(), parent, id, state_->instance,
                               native ? nullptr : rec);
   if (!hwnd) throw std::runtime_error("CreateWindowEx failed");
@@ -543,9 +543,9 @@ TSize Win32WindowSystem::ClientSize(WindowHandle window) {
   return TSize{r.right, r.bottom};
 }
 
-TRect Win32WindowSystem::FormBoundsForClient(const WindowSpec& spec, const TRect& client) {
+TRect Win32WindowSystem::FormBoundsForClient(const WindowSpec& params, const TRect& client) {
   RECT r{client.left, client.top, client.right, client.bottom};
-  AdjustWindowRectEx(&r, StyleFor(spec), FALSE, ExStyleFor(spec));
+  AdjustWindowRectEx(&r, StyleFor(params), FALSE, ExStyleFor(params));
   return TRect{r.left, r.top, r.right, r.bottom};
 }
 
@@ -760,9 +760,9 @@ void Win32WindowSystem::ProcessPending() {
 TimerId Win32WindowSystem::StartTimer(unsigned intervalMs, std::function<void()> tick) {
   if (!state_->timerWindow) {
     state_->timerSink = std::make_unique<TimerSink>(state_.get());
-    WindowSpec spec;
-    spec.kind = WindowKind::Utility;
-    HWND hwnd = ToHwnd(Create(spec, state_->timerSink.get()));
+    WindowSpec params;
+    params.kind = WindowKind::Utility;
+    HWND hwnd = ToHwnd(Create(params, state_->timerSink.get()));
     SetParent(hwnd, HWND_MESSAGE);
     state_->timerWindow = hwnd;
   }

@@ -18,12 +18,12 @@ class Win32WindowSystem final : public WindowSystem {
   Win32WindowSystem(const Win32WindowSystem&) = delete;
   Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
 
-  WindowHandle Create(const WindowSpec& spec, WindowHandler* handler) override;
+  WindowHandle Create(const WindowSpec& params, WindowHandler* handler) override;
   void Destroy(WindowHandle window) override;
   void SetBounds(WindowHandle window, const TRect& bounds) override;
   TRect GetBounds(WindowHandle window) override;
   TSize ClientSize(WindowHandle window) override;
-  TRect FormBoundsForClient(const WindowSpec& spec, const TRect& client) override;
+  TRect FormBoundsForClient(const WindowSpec& params, const TRect& client) override;
   TPoint ClientToScreen(WindowHandle window, TPoint point) override;
   TRect ScreenRect() override;
   TRect WorkArea() override;
