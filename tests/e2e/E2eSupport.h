@@ -72,4 +72,17 @@ std::wstring ShortDateText(int daysFromToday);
 // The whole screen as a 24-bit .bmp file.
 bool SaveScreen(const std::wstring& path);
 
+// Every descendant window of `parent`.
+std::vector<HWND> Descendants(HWND parent);
+// The first descendant whose window text is `text`, or null.
+HWND ChildWithText(HWND parent, const wchar_t* text);
+
+// A click in the middle of a control, posted to it. Under Wine with Xvfb a
+// real SendInput click right after a window shows can land where the X
+// pointer still is, so the tests post the mouse messages instead.
+void PostClick(HWND window);
+
+// The main window once it is shown (15 s at most), or null.
+HWND WaitShownMainWindow(const TandrelProcess& program);
+
 }  // namespace tandrel::e2e

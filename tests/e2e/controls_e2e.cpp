@@ -29,25 +29,6 @@ constexpr wchar_t kMainCaption[] = L"Velmora V2.9(定时关机)";
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr UINT kTrayCallback = 0x2422;
 
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> found;
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-HWND ChildWithText(HWND parent, const wchar_t* text) {
-  for (HWND child : Descendants(parent)) {
-    if (WindowText(child) == text) return child;
-  }
-  return nullptr;
-}
-
 std::wstring ClassOf(HWND window) {
   wchar_t name[128] = {};
   GetClassNameW(window, name, 128);
@@ -76,15 +57,6 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
 // A left click in the middle of the control, delivered to it as the mouse
 // would deliver it (SendInput clicks right after activation were lost now
 // and then under Wine).
-void ClickWindow(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  const LPARAM centre = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  PostMessageW(window, WM_MOUSEMOVE, 0, centre);
-  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-  PostMessageW(window, WM_LBUTTONUP, 0, centre);
-}
-
 bool Checked(HWND control) {
   DWORD_PTR state = 0;
   SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
@@ -112,15 +84,6 @@ void RemoveRunValue() {
     RegDeleteValueW(key, L"Tandrel");
     RegCloseKey(key);
   }
-}
-
-HWND WaitShownMainWindow(const TandrelProcess& program) {
-  HWND main = nullptr;
-  WaitFor([&] {
-    main = program.FindWindowOf(L"TandrelForm", kMainCaption);
-    return main != nullptr && IsWindowVisible(main);
-  }, 15s);
-  return main;
 }
 
 HWND WaitVisibleBox(const TandrelProcess& program) {
@@ -249,13 +212,13 @@ TEST(MainWindowControls, StartAtLogonWritesTheQuotedRunValueAndRemovesIt) {
   ASSERT_NE(box, nullptr);
   ASSERT_FALSE(Checked(box));
 
-  ClickWindow(box);
+  PostClick(box);
   ASSERT_TRUE(WaitFor([&] { return RunValue().has_value(); }, 5s)) << "no Run value";
   EXPECT_EQ(*RunValue(), L"\"" + folder.Exe() + L"\" au");
   EXPECT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"AutoRun") == L"1"; }, 5s));
   EXPECT_TRUE(Checked(box));
 
-  ClickWindow(box);
+  PostClick(box);
   EXPECT_TRUE(WaitFor([&] { return !RunValue().has_value(); }, 5s)) << "the Run value stayed";
   EXPECT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"AutoRun") == L"0"; }, 5s));
   EXPECT_FALSE(Checked(box));
@@ -279,7 +242,7 @@ TEST(MainWindowControls, CountdownModeShowsTheMinutesInsteadOfThePickers) {
 
   HWND countdown = ChildWithText(main, L"递减方式");
   ASSERT_NE(countdown, nullptr);
-  ClickWindow(countdown);
+  PostClick(countdown);
   ASSERT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"RBFS") == L"0"; }, 5s));
   EXPECT_TRUE(Checked(countdown));
   EXPECT_TRUE(IsWindowVisible(minutes));
@@ -287,7 +250,7 @@ TEST(MainWindowControls, CountdownModeShowsTheMinutesInsteadOfThePickers) {
 
   HWND atSetTime = ChildWithText(main, L"指定时间");
   ASSERT_NE(atSetTime, nullptr);
-  ClickWindow(atSetTime);
+  PostClick(atSetTime);
   ASSERT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"RBFS") == L"1"; }, 5s));
   EXPECT_FALSE(Checked(countdown));
   EXPECT_FALSE(IsWindowVisible(minutes));
@@ -405,7 +368,7 @@ TEST(MainWindowControls, ArmedWindowShownFromTheTray) {
   ASSERT_NE(main, nullptr);
   HWND start = ChildWithText(main, L"开始");
   ASSERT_NE(start, nullptr);
-  ClickWindow(start);
+  PostClick(start);
   std::optional<TrayIcon> icon;
   ASSERT_TRUE(WaitFor([&] { return (icon = FindTrayIcon(program)).has_value(); }, 5s));
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s)) << "armed window still shown";

@@ -137,25 +137,6 @@ std::chrono::milliseconds UntilPlus(ULONGLONG ticks, std::chrono::milliseconds e
   return std::chrono::milliseconds(left > 0 ? left : 0) + extra;
 }
 
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> found;
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-HWND ChildWithText(HWND parent, const wchar_t* text) {
-  for (HWND child : Descendants(parent)) {
-    if (WindowText(child) == text) return child;
-  }
-  return nullptr;
-}
-
 HWND ChildOfClass(HWND parent, const wchar_t* className) {
   for (HWND child : Descendants(parent)) {
     wchar_t name[128] = {};
@@ -175,24 +156,6 @@ bool EnabledUpTo(HWND child, HWND top) {
 
 // A click posted to the middle of the control, as the other end-to-end
 // tests do (real clicks right after an activation were lost under Wine).
-void ClickWindow(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  const LPARAM centre = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  PostMessageW(window, WM_MOUSEMOVE, 0, centre);
-  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-  PostMessageW(window, WM_LBUTTONUP, 0, centre);
-}
-
-HWND WaitShownMainWindow(const TandrelProcess& program) {
-  HWND main = nullptr;
-  WaitFor([&] {
-    main = program.FindWindowOf(L"TandrelForm", kMainCaption);
-    return main != nullptr && IsWindowVisible(main);
-  }, 15s);
-  return main;
-}
-
 // The warning window: a shown form of the program without a caption text
 // and with a client area of 418 x 115.
 HWND ShownWarning(const TandrelProcess& program) {
@@ -304,7 +267,7 @@ TEST(Countdown, WarningCountsTheLastSecondsAndCancelLeavesTheProgramIdle) {
   HWND atSetTime = ChildWithText(main, L"指定时间");
   ASSERT_TRUE(start && stop && options && atSetTime);
 
-  ClickWindow(start);
+  PostClick(start);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s)) << "not armed";
   EXPECT_FALSE(EnabledUpTo(atSetTime, main));
   EXPECT_EQ(ShownWarning(program), nullptr);
@@ -354,7 +317,7 @@ TEST(Countdown, WarningCountsTheLastSecondsAndCancelLeavesTheProgramIdle) {
   EXPECT_NE(firstSentence, secondSentence);
   ASSERT_TRUE(program.Running());
 
-  ClickWindow(cancel);
+  PostClick(cancel);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(warning); }, 5s)) << "warning still shown";
   ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }, 5s)) << "main not back";
   EXPECT_TRUE(IsWindowVisible(start));
@@ -391,7 +354,7 @@ TEST(Countdown, LogOffAtTheSetTimeEndsTheSessionWithoutAsking) {
   ASSERT_NE(main, nullptr);
   HWND start = ChildWithText(main, L"开始");
   ASSERT_NE(start, nullptr);
-  ClickWindow(start);
+  PostClick(start);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 5s)) << "not armed";
 
   bool asked = false;

@@ -221,4 +221,41 @@ bool SaveScreen(const std::wstring& path) {
   return ok;
 }
 
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> found;
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM param) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND ChildWithText(HWND parent, const wchar_t* text) {
+  for (HWND child : Descendants(parent)) {
+    if (WindowText(child) == text) return child;
+  }
+  return nullptr;
+}
+
+void PostClick(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  const LPARAM centre = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  PostMessageW(window, WM_MOUSEMOVE, 0, centre);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+  PostMessageW(window, WM_LBUTTONUP, 0, centre);
+}
+
+HWND WaitShownMainWindow(const TandrelProcess& program) {
+  HWND main = nullptr;
+  WaitFor([&] {
+    main = program.FindWindowOf(L"TandrelForm", L"Velmora V2.9(定时关机)");
+    return main != nullptr && IsWindowVisible(main);
+  }, std::chrono::seconds(15));
+  return main;
+}
+
 }  // namespace tandrel::e2e
