@@ -340,7 +340,7 @@ void GdiSurface::CopyTransparent(const TRect& destRect, const Surface& source,
                                  const TRect& srcRect, TColor transparentRgb) {
   const auto* gdi = dynamic_cast<const GdiSurface*>(&source);
   if (gdi == nullptr || destRect.IsEmpty() || srcRect.IsEmpty()) return;
-  TransparentBlt(dc_, destRect.left, destRect.top, destRect.Width(), destRect.Height(), gdi->dc_,
+  GdiTransparentBlt(dc_, destRect.left, destRect.top, destRect.Width(), destRect.Height(), gdi->dc_,
                  srcRect.left, srcRect.top, srcRect.Width(), srcRect.Height(),
                  transparentRgb & 0xFFFFFF);
 }

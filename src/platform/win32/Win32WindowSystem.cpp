@@ -10,6 +10,7 @@
 
 #include "platform/win32/GdiObjects.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/WideText.h"
 
 namespace tandrel::platform {
@@ -407,7 +408,7 @@ LRESULT CALLBACK NativeSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     switch (message) {
       case WM_SETFOCUS:
       case WM_KILLFOCUS: {
-        LRESULT r = DefSubclassProc(hwnd, message, wParam, lParam);
+        LRESULT r = CommonControls().defSubclassProc(hwnd, message, wParam, lParam);
         if (rec->handler) rec->handler->WindowFocusChanged(message == WM_SETFOCUS);
         return r;
       }
@@ -421,13 +422,13 @@ LRESULT CALLBACK NativeSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
       case WM_GETDLGCODE:
         break;
       case WM_NCDESTROY: {
-        RemoveWindowSubclass(hwnd, NativeSubclassProc, kSubclassId);
+        CommonControls().removeWindowSubclass(hwnd, NativeSubclassProc, kSubclassId);
         RemovePropW(hwnd, kRecordProperty);
         Win32WindowSystem::State* state = rec->state;
         WindowHandler* handler = rec->handler;
         state->records.erase(hwnd);  // frees rec
         if (handler) handler->WindowDestroyed();
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return CommonControls().defSubclassProc(hwnd, message, wParam, lParam);
       }
       default:
         break;
@@ -436,7 +437,7 @@ LRESULT CALLBACK NativeSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     rec->state->ReportError(std::current_exception());
     return 0;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return CommonControls().defSubclassProc(hwnd, message, wParam, lParam);
 }
 
 const wchar_t* ClassFor(WindowKind kind) {
@@ -455,7 +456,7 @@ const wchar_t* ClassFor(WindowKind kind) {
 
 Win32WindowSystem::Win32WindowSystem() : state_(std::make_unique<State>()) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES | ICC_PROGRESS_CLASS | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&icc);
+  CommonControls().initCommonControlsEx(&icc);
 }
 
 Win32WindowSystem::~Win32WindowSystem() {
@@ -516,7 +517,8 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& params, WindowHandler* 
   state_->records[hwnd] = std::move(record);
   if (native) {
     SetPropW(hwnd, kRecordProperty, rec);
-    SetWindowSubclass(hwnd, NativeSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(rec));
+    CommonControls().setWindowSubclass(hwnd, NativeSubclassProc, kSubclassId,
+                                       reinterpret_cast<DWORD_PTR>(rec));
   }
   if (rec->frameWidth > 0) {
     // The frame width is known now; make the system ask for the client area again.

@@ -1,0 +1,82 @@
+#include "platform/win32/SystemLibrary.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace tandrel::platform {
+namespace {
+
+using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+
+// Windows 7 before KB2533623 knows neither SetDefaultDllDirectories nor the
+// LOAD_LIBRARY_SEARCH_* flags; there a full System32 path does the same for
+// the DLLs we load ourselves.
+std::wstring System32Path(const wchar_t* fileName) {
+  wchar_t directory[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(directory, length) + L"\\" + fileName;
+}
+
+}  // namespace
+
+void RestrictDllSearchToSystem32() {
+  // Taken by name so that the executable still starts where kernel32 lacks it.
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  const auto restrict = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  if (restrict != nullptr) {
+    restrict(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  } else {
+    SetDllDirectoryW(L"");  // at least drops the current directory
+  }
+}
+
+SystemLibrary::SystemLibrary(const wchar_t* fileName) {
+  module_ = LoadLibraryExW(fileName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module_ == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+    const std::wstring path = System32Path(fileName);
+    if (!path.empty()) module_ = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  }
+}
+
+SystemLibrary::~SystemLibrary() {
+  if (module_ != nullptr) FreeLibrary(module_);
+}
+
+namespace {
+
+// Comctl32 versions before 6 export the subclass functions by ordinal only.
+template <typename Fn>
+Fn ByNameOrOrdinal(const SystemLibrary& library, const char* name, WORD ordinal) {
+  if (Fn byName = library.Function<Fn>(name)) return byName;
+  return library.Function<Fn>(MAKEINTRESOURCEA(ordinal));
+}
+
+CommonControlsApi LoadCommonControls(const SystemLibrary& library) {
+  using Api = CommonControlsApi;
+  Api api{};
+  api.initCommonControlsEx =
+      library.Function<decltype(Api::initCommonControlsEx)>("InitCommonControlsEx");
+  api.setWindowSubclass =
+      ByNameOrOrdinal<decltype(Api::setWindowSubclass)>(library, "SetWindowSubclass", 410);
+  api.removeWindowSubclass =
+      ByNameOrOrdinal<decltype(Api::removeWindowSubclass)>(library, "RemoveWindowSubclass", 412);
+  api.defSubclassProc =
+      ByNameOrOrdinal<decltype(Api::defSubclassProc)>(library, "DefSubclassProc", 413);
+  if (!api.initCommonControlsEx || !api.setWindowSubclass || !api.removeWindowSubclass ||
+      !api.defSubclassProc) {
+    throw std::runtime_error("comctl32.dll could not be loaded from the system folder");
+  }
+  return api;
+}
+
+}  // namespace
+
+const CommonControlsApi& CommonControls() {
+  static const SystemLibrary library(L"comctl32.dll");
+  static const CommonControlsApi api = LoadCommonControls(library);
+  return api;
+}
+
+}  // namespace tandrel::platform
