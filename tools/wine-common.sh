@@ -106,8 +106,9 @@ tandrel_copy_template() {
   wine_version="$(wine --version 2>/dev/null || echo unknown) $(declare -f tandrel_create_prefix | md5sum | cut -c1-12)"
   # Wine updates a prefix in place when its wine.inf is newer than the prefix;
   # that must happen to the template, never through a clone's hard links.
+  # Wine ends the time stamp with CR LF.
   if [ -f "$template/.update-timestamp" ] && [ -f /usr/share/wine/wine.inf ] &&
-     [ "$(cat "$template/.update-timestamp")" != "$(stat -c %Y /usr/share/wine/wine.inf)" ]; then
+     [ "$(tr -d '\r\n' <"$template/.update-timestamp")" != "$(stat -c %Y /usr/share/wine/wine.inf)" ]; then
     rm -f "$stamp"
   fi
   if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$wine_version" ]; then
