@@ -13,6 +13,10 @@ packages=(
   wine wine64 xvfb x11-utils xdotool imagemagick
   locales fonts-wqy-microhei fonts-liberation   # Chinese and Arial-metric fonts
 )
+# The release packages: the installer (NSIS) and the help file's CHM
+# compiler and lister (the Free Pascal utilities). Without their
+# recommendations, which would bring the whole Free Pascal compiler.
+packages_plain=(nsis fp-utils)
 
 as_root() {
   if [ "$(id -u)" = 0 ]; then
@@ -25,20 +29,29 @@ as_root() {
   fi
 }
 
-missing=()
-for package in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-  if [ "$status" != installed ]; then
-    missing+=("$package")
-  fi
-done
+missing_of() {
+  local package status
+  for package in "$@"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    if [ "$status" != installed ]; then
+      echo "$package"
+    fi
+  done
+}
+mapfile -t missing < <(missing_of "${packages[@]}")
+mapfile -t missing_plain < <(missing_of "${packages_plain[@]}")
 
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "install-deps: installing ${missing[*]}"
+if [ ${#missing[@]} -gt 0 ] || [ ${#missing_plain[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]} ${missing_plain[*]}"
   export DEBIAN_FRONTEND=noninteractive
   as_root apt-get update -q
+fi
+if [ ${#missing[@]} -gt 0 ]; then
   # With recommends: Wine's X11 driver uses the X extension libraries they bring.
   as_root apt-get install -y -q "${missing[@]}" </dev/null
+fi
+if [ ${#missing_plain[@]} -gt 0 ]; then
+  as_root apt-get install -y -q --no-install-recommends "${missing_plain[@]}" </dev/null
 fi
 
 # The UTF-8 Chinese locale, for LANG=zh_CN.UTF-8 under Wine.
