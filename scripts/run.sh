@@ -59,6 +59,7 @@ export WINEPREFIX=$prefix
 run_dir=${TANDREL_BUILD_ROOT:-$repo/build}/run
 mkdir -p "$run_dir"
 cp "$build_dir/src/app/Tandrel.exe" "$run_dir/Tandrel.exe"
+cp "$build_dir/src/app/TandrelHelp.chm" "$run_dir/" 2>/dev/null || true
 
 echo "run: starting $run_dir/Tandrel.exe${*:+ $*} (LANG=$LANG, WINEPREFIX=$WINEPREFIX)"
 (cd "$run_dir" && exec wine Tandrel.exe "$@") &
