@@ -1,10 +1,11 @@
 // Section format strings and float text conversion.
 #include "framework/NumberFormat.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <system_error>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "framework/Exceptions.h"
@@ -95,18 +96,21 @@ struct RoundedDigits {
 
 RoundedDigits RoundDecimal(double magnitude, int decimals) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                    std::chars_format::scientific);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  // The fewest significant digits that read back as the value: printf and
+  // strtod round correctly, and std::to_chars would add some 170 KB of tables
+  // to the executable for the same digits.
+  for (int precision = 0; precision < 17; ++precision) {
+    std::snprintf(buffer, sizeof buffer, "%.*e", precision, magnitude);
+    if (std::strtod(buffer, nullptr) == magnitude) break;
+  }
+  const std::string_view text(buffer);
   // "d.ddde+XX": collect the digits and the power of ten of the first one.
   std::string digits;
   std::size_t i = 0;
   for (; i < text.size() && text[i] != 'e'; ++i) {
     if (text[i] != '.') digits.push_back(text[i]);
   }
-  int exponent = 0;
-  std::from_chars(text.data() + i + 1 + (text[i + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                  exponent);
+  const int exponent = static_cast<int>(std::strtol(text.data() + i + 1, nullptr, 10));
   if (digits.find_first_not_of('0') == std::string::npos) {
     return RoundedDigits{"", std::string(static_cast<std::size_t>(decimals), '0')};
   }
@@ -227,10 +231,10 @@ std::string FloatToStr(double value, const LocaleFormats& formats) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  const char* const end = buffer + length;
   std::string out;
-  for (const char* p = buffer; p != result.ptr; ++p) {
+  for (const char* p = buffer; p != end; ++p) {
     if (*p == '.') {
       out += formats.decimalSeparator;
     } else if (*p == 'e') {
@@ -239,8 +243,8 @@ std::string FloatToStr(double value, const LocaleFormats& formats) {
       ++p;
       if (*p == '-') out.push_back('-');
       ++p;
-      while (p + 1 != result.ptr && *p == '0') ++p;
-      out.append(p, static_cast<std::size_t>(result.ptr - p));
+      while (p + 1 != end && *p == '0') ++p;
+      out.append(p, static_cast<std::size_t>(end - p));
       break;
     } else {
       out.push_back(*p);
@@ -279,7 +283,7 @@ std::optional<double> TryStrToFloat(std::string_view text, const LocaleFormats& 
   while (end > begin && IsBlank(text[end - 1])) --end;
   text = text.substr(begin, end - begin);
 
-  std::string ascii;  // the number rewritten for from_chars
+  std::string ascii;  // the number rewritten for strtod
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -336,15 +340,17 @@ std::optional<double> TryStrToFloat(std::string_view text, const LocaleFormats& 
   if (i != text.size()) return std::nullopt;
   if (!significant) return negative ? -0.0 : 0.0;
 
-  double value = 0;
-  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
+  // ascii holds only sign, digits, point and exponent, so strtod reads all of
+  // it; it reports ERANGE for a result too large, rounded to zero, or (some C
+  // libraries) subnormal, which is kept.
+  errno = 0;
+  const double value = std::strtod(ascii.c_str(), nullptr);
+  if (errno == ERANGE && (std::isinf(value) || value == 0)) {
     const long long magnitude =
         (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
     if (magnitude > 0) return std::nullopt;  // too large for a double
     return negative ? -0.0 : 0.0;
   }
-  if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) return std::nullopt;
   return value;
 }
 
