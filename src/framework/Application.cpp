@@ -4,6 +4,7 @@
 
 #include "framework/Exceptions.h"
 #include "framework/Form.h"
+#include "framework/HintAction.h"
 #include "platform/Platform.h"
 
 namespace tandrel {
@@ -250,6 +251,9 @@ void TApplication::NoteMouseControl(TControl* control) {
   TControl* before = mouseControl_;
   mouseControl_ = control;
   CancelHint();
+  std::string hint;
+  for (TControl* c = control; c && hint.empty(); c = c->Parent()) hint = c->Hint();
+  SetHint(hint);
   if (before) before->DispatchMouseLeave();
   if (control && mouseControl_ == control) control->DispatchMouseEnter();
   if (control && mouseControl_ == control && showHint_ && control->ShowHint() &&
@@ -257,6 +261,28 @@ void TApplication::NoteMouseControl(TControl* control) {
     hintControl_ = control;
     hintTimer_ = Windows().StartTimer(hintPause_, [this] { HintTick(); });
   }
+}
+
+void TApplication::SetHint(const std::string& hint) {
+  if (hint_ == hint) return;
+  hint_ = hint;
+  const THintAction action{hint};
+  if (focusedForm_ && OfferHintAction(*focusedForm_, action)) return;
+  if (mainForm_ && mainForm_ != focusedForm_) OfferHintAction(*mainForm_, action);
+}
+
+bool TApplication::OfferHintAction(TWinControl& parent, const THintAction& action) {
+  if (parent.ExecuteAction(action)) return true;
+  for (int i = 0; i < parent.ControlCount(); ++i) {
+    TControl* c = parent.Controls(i);
+    if (!c->Visible()) continue;
+    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+      if (OfferHintAction(*w, action)) return true;
+    } else if (c->ExecuteAction(action)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void TApplication::MouseLeftWindow(TWinControl* window) {

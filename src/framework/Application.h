@@ -21,6 +21,7 @@ namespace tandrel {
 class TControl;
 class TWinControl;
 class TCustomForm;
+struct THintAction;
 
 class TApplication : public TComponent {
  public:
@@ -97,6 +98,10 @@ class TApplication : public TComponent {
   unsigned HintHidePause() const { return hintHidePause_; }
   void SetHintHidePause(unsigned ms) { hintHidePause_ = ms; }
   void CancelHint();
+  // The hint of the control under the mouse (or of its nearest parent that
+  // has one). A change is offered to the forms' controls as a THintAction.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
 
   // The control under the mouse (for enter and leave), or null.
   TControl* MouseControl() const { return mouseControl_; }
@@ -115,6 +120,7 @@ class TApplication : public TComponent {
                       std::intptr_t& result);
   platform::WindowHandle BoxOwner() const;
   void HintTick();
+  static bool OfferHintAction(TWinControl& parent, const THintAction& action);
 
   std::string title_;
   class OwnerWindow;
@@ -131,6 +137,7 @@ class TApplication : public TComponent {
   TControl* hintControl_ = nullptr;  // not owned
   platform::TimerId hintTimer_ = 0;
   bool hintShowing_ = false;
+  std::string hint_;
   int boxDepth_ = 0;
   std::map<int, std::function<void()>> commands_;
   int nextCommand_ = 100;

@@ -16,6 +16,7 @@ namespace tandrel {
 
 class TWinControl;
 class TCustomForm;
+struct THintAction;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -139,6 +140,11 @@ class TControl : public TComponent {
   virtual bool HandleDialogKey(int key, TShiftState shift) { (void)key, (void)shift; return false; }
   // Whether a press and release of the left button on the control clicks it.
   virtual bool ClickEvents() const { return true; }
+  // Whether the control takes the mouse at a point of its own area; a
+  // windowless control may leave part of it to its parent.
+  virtual bool HitTestAt(TPoint local) const { (void)local; return true; }
+  // The application's hint changed (see HintAction.h); true when handled.
+  virtual bool ExecuteAction(const THintAction& action) { (void)action; return false; }
 
   // Change notifications; the defaults repaint.
   virtual void TextChanged() { Invalidate(); }

@@ -98,7 +98,9 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) const {
     TControl* c = *it;
     if (c->IsWindowed() || !c->Visible()) continue;
     if (!allowDisabled && !c->Enabled()) continue;
-    if (c->BoundsRect().Contains(p)) return c;
+    if (c->BoundsRect().Contains(p) && c->HitTestAt(TPoint{p.x - c->Left(), p.y - c->Top()})) {
+      return c;
+    }
   }
   return nullptr;
 }
@@ -170,6 +172,9 @@ void TWinControl::PaintBackgroundInto(TCanvas& canvas) {
   PaintWindow(canvas);
   canvas.RestoreState(saved);
   PaintControls(canvas);
+  saved = canvas.SaveState();
+  PaintOverControls(canvas);
+  canvas.RestoreState(saved);
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
@@ -347,6 +352,7 @@ void TWinControl::WindowPaint(platform::Surface& surface, const TRect& dirty) {
   try {
     PaintWindow(paintCanvas_);
     PaintControls(paintCanvas_);
+    PaintOverControls(paintCanvas_);
   } catch (...) {
     paintCanvas_.SetSurface(nullptr);
     throw;

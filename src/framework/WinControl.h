@@ -75,6 +75,8 @@ class TWinControl : public TControl, private platform::WindowHandler {
 
   // Painting of the control itself; windowless children are painted after it.
   virtual void PaintWindow(TCanvas& canvas) { Paint(canvas); }
+  // Painting over the windowless children (a status bar's size grip).
+  virtual void PaintOverControls(TCanvas& canvas) { (void)canvas; }
   // Fills the background; return false to leave it alone.
   virtual bool EraseBackground(TCanvas& canvas);
   // Width of a frame in the non-client area, and its painting.
