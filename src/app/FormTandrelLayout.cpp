@@ -59,8 +59,9 @@ TLabel* PlaceLabel(TComponent* owner, TWinControl* parent, const char* name, int
   return label;
 }
 
-TVmStatusPane* PlacePane(TComponent* owner, TVmStatusBar* bar, const char* name, int width) {
-  auto* pane = new TVmStatusPane(owner);
+template <typename T = TVmStatusPane>
+T* PlacePane(TComponent* owner, TVmStatusBar* bar, const char* name, int width) {
+  auto* pane = new T(owner);
   pane->SetName(name);
   pane->SetParent(bar);
   pane->SetWidth(width);
@@ -158,17 +159,17 @@ void TFormTandrel::CreateLayout() {
   VmStatusBar1 = Place<TVmStatusBar>(this, this, "VmStatusBar1", 0, 283, 486, 19);
   VmStatusBar1->SetBorderOuter(fsNone);
   VmStatusBar1->SetBorderInner(fsNone);
-  VmClockStatus2 = PlacePane(this, VmStatusBar1, "VmClockStatus2", 129);
+  VmClockStatus2 = PlacePane<TVmClockStatus>(this, VmStatusBar1, "VmClockStatus2", 129);
   SetFont(*VmClockStatus2, "MS Sans Serif", -11);
   VmClockStatus2->Font().SetColor(clBlack);
   VmStatusPane1 = PlacePane(this, VmStatusBar1, "VmStatusPane1", 120);
   SetFont(*VmStatusPane1, "Arial", -11);
   VmStatusPane1->Font().SetColor(clBlack);
   VmStatusPane2 = PlacePane(this, VmStatusBar1, "VmStatusPane2", 216);
-  VmGlyphStatus1 = PlacePane(this, VmStatusBar1, "VmGlyphStatus1", 23);
+  VmGlyphStatus1 = PlacePane<TVmGlyphStatus>(this, VmStatusBar1, "VmGlyphStatus1", 23);
   VmGlyphStatus1->SetHint("帮助");
   VmGlyphStatus1->SetVisible(false);
-  VmGlyphStatus2 = PlacePane(this, VmStatusBar1, "VmGlyphStatus2", 21);
+  VmGlyphStatus2 = PlacePane<TVmGlyphStatus>(this, VmStatusBar1, "VmGlyphStatus2", 21);
   VmGlyphStatus2->SetHint("主页");
 
   BTNStart = Place<TVmBitBtn>(this, this, "BTNStart", 191, 244, 111, 33);

@@ -182,6 +182,9 @@ void TFormTandrel::LoadPictures() {
   BTNAtOnce->SetImageIndex(0);
   BTNStart->SetImageIndex(1);
   BTNStop->SetImageIndex(2);
+  for (TVmGlyphStatus* pane : {VmGlyphStatus1, VmGlyphStatus2}) pane->SetImages(ImageList2);
+  VmGlyphStatus1->SetImageIndex(1);
+  VmGlyphStatus2->SetImageIndex(0);
   SetStripGlyph(*BTNUpdate, DrawRefresh);
   SetStripGlyph(*BTNCloseScreen, DrawMonitor);
 }

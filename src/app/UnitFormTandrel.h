@@ -55,12 +55,11 @@ class TFormTandrel : public TForm {
   TVmBitBtn* BTNStop = nullptr;
   TVmBitBtn* BTNAtOnce = nullptr;
   TVmStatusBar* VmStatusBar1 = nullptr;
-  // The clock and glyph panes take the places of their own pane kinds.
-  TVmStatusPane* VmClockStatus2 = nullptr;
+  TVmClockStatus* VmClockStatus2 = nullptr;
   TVmStatusPane* VmStatusPane1 = nullptr;
   TVmStatusPane* VmStatusPane2 = nullptr;
-  TVmStatusPane* VmGlyphStatus1 = nullptr;
-  TVmStatusPane* VmGlyphStatus2 = nullptr;
+  TVmGlyphStatus* VmGlyphStatus1 = nullptr;
+  TVmGlyphStatus* VmGlyphStatus2 = nullptr;
   TVmBitBtn* BTNStart = nullptr;
   TVmCheckBox* CBWarn = nullptr;
   TVmBitBtn* BTNUpdate = nullptr;

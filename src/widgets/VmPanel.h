@@ -169,6 +169,8 @@ class TVmStatusBar : public TVmCustomPanel {
  protected:
   void Loaded() override;
   void Paint(TCanvas& canvas) override;
+  // The grip goes over the panes.
+  void PaintOverControls(TCanvas& canvas) override;
   void AdjustClientRect(TRect& r) const override;
   void BoundsChanged(bool resized) override;
   std::pair<TColor, TColor> GradientColorPair() const override;

@@ -149,6 +149,9 @@ void TVmStatusBar::Paint(TCanvas& canvas) {
       canvas.Brush.SetStyle(bsSolid);
     }
   }
+}
+
+void TVmStatusBar::PaintOverControls(TCanvas& canvas) {
   if (showSizeGrip_ && GripAllowed()) PaintGrip(canvas);
 }
 

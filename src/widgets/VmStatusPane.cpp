@@ -1,6 +1,7 @@
 // Status panes: frame, text placement, auto width, fill colour that follows
 // the control's colour, and blinking through the shared timer.
 #include "framework/Bitmap.h"
+#include "framework/HintAction.h"
 #include "widgets/VmBlinkList.h"
 #include "widgets/VmColors.h"
 #include "widgets/VmFrameStyles.h"
@@ -110,13 +111,36 @@ void TVmCustomStatusPane::ColorChanged() {
 }
 
 int TVmCustomStatusPane::GetAutoWidth() {
-  if (Caption().empty()) return 40;
+  if (Caption().empty()) return defaultWidth_;
   TBitmap screen(1, 1);
   TCanvas& canvas = screen.Canvas();
   canvas.Font.Assign(Font());
   TRect r{0, 0, 0, 0};
   canvas.DrawText(Caption(), r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-  return 2 * borderWidth_ + r.Width() + CaptionOffsetValue() + 6;
+  return 2 * borderWidth_ + r.Width() + captionOffset_ + 6;
+}
+
+void TVmCustomStatusPane::AdjustPaneWidth() {
+  if (Loading() || !autoSize_) return;
+  SetWidth(GetAutoWidth());
+}
+
+bool TVmCustomStatusPane::UnderSizeGrip() const {
+  TVmStatusBar* bar = StatusBar();
+  if (!bar || !bar->ShowSizeGrip() || !bar->GripAllowed()) return false;
+  TRect client = bar->ClientRect();
+  return ClientToScreen(TPoint{Width(), 0}).x >= bar->ClientToScreen(TPoint{client.right, 0}).x;
+}
+
+bool TVmCustomStatusPane::HitTestAt(TPoint local) const {
+  // Presses in the strip under the grip go to the bar, which starts sizing.
+  return !(UnderSizeGrip() && local.x >= Width() - kGripStripWidth);
+}
+
+bool TVmCustomStatusPane::ExecuteAction(const THintAction& action) {
+  if (!autoHint_) return false;
+  SetCaption(action.Hint);
+  return true;
 }
 
 TRect TVmCustomStatusPane::GetContentRect() const {
@@ -163,10 +187,10 @@ void TVmCustomStatusPane::DrawPaneCaption(TCanvas& canvas, const std::string& te
   canvas.Font.Assign(Font());
   canvas.Font.SetColor(captionColor_);
   const TRect r = GetContentRect();
-  const int offset = CaptionOffsetValue();
+  const int offset = captionOffset_;
   int x = r.left + offset + 1;
   unsigned align = TA_LEFT;
-  switch (CaptionAlignment()) {
+  switch (alignment_) {
     case TAlignment::taLeftJustify: break;
     case TAlignment::taRightJustify:
       align = TA_RIGHT;
@@ -197,23 +221,21 @@ void TVmCustomStatusPane::DrawPaneCaption(TCanvas& canvas, const std::string& te
   canvas.Brush.SetStyle(bsSolid);
 }
 
-// --- TVmStatusPane ---
+// --- Text properties ---
 
-TVmStatusPane::TVmStatusPane(TComponent* owner) : TVmCustomStatusPane(owner) {}
-
-void TVmStatusPane::SetAlignment(TAlignment value) {
+void TVmCustomStatusPane::SetAlignment(TAlignment value) {
   if (alignment_ == value) return;
   alignment_ = value;
   Invalidate();
 }
 
-void TVmStatusPane::SetAutoSize(bool value) {
+void TVmCustomStatusPane::SetAutoSize(bool value) {
   if (autoSize_ == value) return;
   autoSize_ = value;
   AdjustPaneWidth();
 }
 
-void TVmStatusPane::SetBlinking(bool value) {
+void TVmCustomStatusPane::SetBlinking(bool value) {
   if (blinking_ == value) return;
   blinking_ = value;
   if (!value) {
@@ -222,39 +244,34 @@ void TVmStatusPane::SetBlinking(bool value) {
   }
 }
 
-void TVmStatusPane::SetBlinkColor(TColor value) {
+void TVmCustomStatusPane::SetBlinkColor(TColor value) {
   if (blinkColor_ == value) return;
   blinkColor_ = value;
   Invalidate();
 }
 
-unsigned TVmStatusPane::BlinkIntervalOff() const { return TVmBlinkingControlsList::Acquire().OffTime(); }
-void TVmStatusPane::SetBlinkIntervalOff(unsigned value) { TVmBlinkingControlsList::Acquire().SetOffTime(value); }
-unsigned TVmStatusPane::BlinkIntervalOn() const { return TVmBlinkingControlsList::Acquire().OnTime(); }
-void TVmStatusPane::SetBlinkIntervalOn(unsigned value) { TVmBlinkingControlsList::Acquire().SetOnTime(value); }
+unsigned TVmCustomStatusPane::BlinkIntervalOff() const { return TVmBlinkingControlsList::Acquire().OffTime(); }
+void TVmCustomStatusPane::SetBlinkIntervalOff(unsigned value) { TVmBlinkingControlsList::Acquire().SetOffTime(value); }
+unsigned TVmCustomStatusPane::BlinkIntervalOn() const { return TVmBlinkingControlsList::Acquire().OnTime(); }
+void TVmCustomStatusPane::SetBlinkIntervalOn(unsigned value) { TVmBlinkingControlsList::Acquire().SetOnTime(value); }
 
-void TVmStatusPane::SetCaptionOffset(int value) {
+void TVmCustomStatusPane::SetCaptionOffset(int value) {
   if (captionOffset_ == value) return;
   captionOffset_ = value;
   Invalidate();
   AdjustPaneWidth();
 }
 
-void TVmStatusPane::SetDefaultWidth(int value) {
+void TVmCustomStatusPane::SetDefaultWidth(int value) {
   if (defaultWidth_ == value) return;
   defaultWidth_ = value;
   AdjustPaneWidth();
 }
 
-void TVmStatusPane::BlinkPhase(int phase) {
+void TVmCustomStatusPane::BlinkPhase(int phase) {
   if (!blinking_) return;
   captionColor_ = phase == 1 ? blinkColor_ : normalFontColor_;
   Repaint();
-}
-
-void TVmStatusPane::AdjustPaneWidth() {
-  if (Loading() || !autoSize_) return;
-  SetWidth(Caption().empty() ? defaultWidth_ : GetAutoWidth());
 }
 
 }  // namespace tandrel

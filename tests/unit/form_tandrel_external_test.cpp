@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "framework/Exceptions.h"
 #include "platform/Registry.h"
@@ -150,6 +151,24 @@ TEST_F(FormTandrelExternal, HelpOpensTheFileBesideTheProgramOwnedByTheMainWindow
   EXPECT_EQ(call.parameters, "");
   EXPECT_EQ(call.directory, "");
   EXPECT_EQ(call.showCommand, 1);
+}
+
+TEST_F(FormTandrelExternal, EveryPixelOfTheHomePictureOpensTheHomePage) {
+  TFormTandrel& form = CreateAndShow();
+  TVmGlyphStatus& home = *form.VmGlyphStatus2;
+  // The picture covers columns 4..19 and rows 2..17 of the pane; the pane is
+  // the last one on a bar without a size grip, so its right end clicks too.
+  std::vector<TPoint> points;
+  for (int x = 4; x < 20; ++x) points.push_back(TPoint{x, x % 2 ? 2 : 17});
+  for (int y = 2; y < 18; ++y) points.push_back(TPoint{19, y});
+  for (const TPoint p : points) {
+    const TPoint screen = home.ClientToScreen(p);
+    windows().MouseMove(screen);
+    windows().MouseDown(platform::MouseButton::Left, screen);
+    windows().MouseUp(platform::MouseButton::Left, screen);
+  }
+  ASSERT_EQ(shell().executeCalls.size(), points.size());
+  for (const auto& call : shell().executeCalls) EXPECT_EQ(call.file, form.FHomeUrl);
 }
 
 TEST_F(FormTandrelExternal, HomeAndUpdateOpenTheirAddressesWithTheDefaultVerb) {

@@ -1,12 +1,15 @@
 // The program's two windows rendered on the headless platform as a person
 // would see their client areas, written as PNG files for a look
 // ($TANDREL_RENDER_DIR, else the temporary folder): the main window at its
-// stored size with its controls in place, and the warning window counting.
+// stored size with its controls in place (the clock's text in the first
+// status pane, the home picture in the last), and the warning window counting.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
+#include "framework/Bitmap.h"
 #include "framework/Color.h"
 #include "platform/headless/PngWriter.h"
 #include "unit/support/FormTandrelFixture.h"
@@ -28,6 +31,49 @@ int Drawn(const platform::Surface& s, const TRect& r, TColor background) {
   return n;
 }
 
+// The status bar's top-left corner in the window.
+constexpr TPoint kBar{0, 283};
+
+// The clock pane's text area holds exactly `text` in the pane's font, placed
+// as a pane places its caption.
+void ExpectClockText(platform::Surface& shot, TVmClockStatus& clock, const std::string& text) {
+  const TRect content{2, 2, clock.Width() - 2, clock.Height() - 2};
+  TBitmap expected(clock.Width(), clock.Height());
+  TCanvas& c = expected.Canvas();
+  c.Brush.SetColor(clBtnFace);
+  c.FillRect(TRect{0, 0, clock.Width(), clock.Height()});
+  c.Font.Assign(clock.Font());
+  c.Brush.SetStyle(bsClear);
+  c.TextRect(content, content.left + 3, content.top + (content.Height() - c.TextHeight("Pp")) / 2, text);
+  int differing = 0;
+  for (int y = content.top; y < content.bottom; ++y) {
+    for (int x = content.left; x < content.right; ++x) {
+      differing += shot.GetPixelAt(kBar.x + clock.Left() + x, kBar.y + y) != c.Pixels(x, y);
+    }
+  }
+  EXPECT_EQ(differing, 0) << "the clock pane does not show " << text;
+  EXPECT_GT(Drawn(*expected.Surface(), content, ColorToRGB(clBtnFace)), 20);
+}
+
+// Image 0 of ImageList2 with its top-left corner at (4, 2) of the home pane.
+void ExpectHomePicture(platform::Surface& shot, TFormTandrel& form) {
+  TBitmap home;
+  ASSERT_TRUE(form.ImageList2->GetBitmap(0, home));
+  const TPoint at{kBar.x + form.VmGlyphStatus2->Left() + 4, kBar.y + 2};
+  int compared = 0;
+  int differing = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const TColor pixel = home.Canvas().Pixels(x, y);
+      if (pixel == 0) continue;  // transparent (or black, which the picture has none of)
+      ++compared;
+      differing += shot.GetPixelAt(at.x + x, at.y + y) != pixel;
+    }
+  }
+  EXPECT_GT(compared, 60);
+  EXPECT_EQ(differing, 0);
+}
+
 class MainWindowRender : public testing::FormTandrelFixture {};
 
 TEST_F(MainWindowRender, MainWindowShowsItsControlsAndIsWrittenAsPng) {
@@ -42,6 +88,9 @@ TEST_F(MainWindowRender, MainWindowShowsItsControlsAndIsWrittenAsPng) {
   EXPECT_EQ(picture->GetPixelAt(5, 135), face);
   EXPECT_GT(Drawn(*picture, form.BTNStart->BoundsRect(), face), 200);
   EXPECT_GT(Drawn(*picture, Bounds(0, 283, 486, 19), face), 50);
+  EXPECT_EQ(form.VmClockStatus2->Caption(), "2026/3/10 10:00:00");
+  ExpectClockText(*picture, *form.VmClockStatus2, "2026/3/10 10:00:00");
+  ExpectHomePicture(*picture, form);
   std::filesystem::path file = RenderDir() / "headless_FormTandrel.png";
   ASSERT_TRUE(platform::WritePng(*picture, file.string()));
   EXPECT_GT(std::filesystem::file_size(file), 486u * 302u * 3u);

@@ -3,6 +3,8 @@
 // when they change, auto width, simple mode, proportional panes, blinking.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "framework/Bitmap.h"
 #include "framework/Color.h"
 #include "framework/Form.h"
@@ -15,10 +17,12 @@ namespace {
 
 class MainStatusBar : public ::testing::Test {
  protected:
-  MainStatusBar() {
-    env_.app().CreateForm(form_);
-    form_->SetBorderStyle(TFormBorderStyle::bsSingle);
+  explicit MainStatusBar(TFormBorderStyle border = TFormBorderStyle::bsSingle) {
+    // The frame is chosen before the form's window exists, as a stored form does.
+    form_ = new TForm(&env_.app());
+    form_->SetBorderStyle(border);
     form_->SetClientSize(486, 302);
+    form_->AfterConstruction();
     // As the stored layout applies it: positions first, then alignment.
     form_->BeginLoading();
     bar_ = new TVmStatusBar(form_);
@@ -133,6 +137,58 @@ TEST_F(MainStatusBar, NoGripOnAFixedBorder) {
   EXPECT_FALSE(bar_->GripAllowed());
   form_->SetBorderStyle(TFormBorderStyle::bsSizeable);
   EXPECT_TRUE(bar_->GripAllowed());
+}
+
+class SizeableStatusBar : public MainStatusBar {
+ protected:
+  SizeableStatusBar() : MainStatusBar(TFormBorderStyle::bsSizeable) {}
+};
+
+// The last pane made opaque red; a light square of the grip and the dark
+// one drawn one pixel up and left of it, or the pane where there is no grip.
+void ExpectGripOverLastPane(testing::HeadlessApp& env, TVmStatusBar& bar, TVmStatusPane& last,
+                            bool grip) {
+  constexpr TColor kRed = 0x0000FF;
+  last.SetColor(kRed);
+  last.SetTransparent(false);
+  auto shot = env.windows().Render(bar.Handle());
+  EXPECT_EQ(shot->GetPixelAt(482, 7), grip ? ColorToRGB(clBtnHighlight) : kRed);
+  EXPECT_EQ(shot->GetPixelAt(480, 5), grip ? ColorToRGB(clBtnShadow) : kRed);
+  EXPECT_EQ(shot->GetPixelAt(478, 9), kRed);  // between the squares
+}
+
+// Clicks at column x of the pane; returns (clicked, sizing started).
+std::pair<bool, bool> ClickPaneAt(testing::HeadlessApp& env, TVmStatusPane& pane, int x) {
+  int clicks = 0;
+  pane.OnClick = TNotifyEvent([&](TObject*) { ++clicks; });
+  auto& w = env.windows();
+  const size_t sentBefore = w.SentMessages().size();
+  const TPoint at = pane.ClientToScreen(TPoint{x, 9});
+  w.MouseMove(at);
+  w.MouseDown(platform::MouseButton::Left, at);
+  w.MouseUp(platform::MouseButton::Left, at);
+  pane.OnClick = nullptr;
+  bool sizing = false;
+  for (size_t i = sentBefore; i < w.SentMessages().size(); ++i) {
+    const auto& m = w.SentMessages()[i];
+    sizing |= m.message == platform::msg::kSysCommand && m.wParam == 0xF008;
+  }
+  return {clicks == 1, sizing};
+}
+
+TEST_F(MainStatusBar, WithoutAGripTheWholeLastPaneTakesClicks) {
+  ExpectGripOverLastPane(env_, *bar_, *home_, false);
+  EXPECT_EQ(ClickPaneAt(env_, *home_, 20), std::make_pair(true, false));
+  EXPECT_EQ(ClickPaneAt(env_, *home_, 9), std::make_pair(true, false));
+}
+
+TEST_F(SizeableStatusBar, TheGripIsDrawnOverTheLastPaneAndTakesItsStrip) {
+  ExpectGripOverLastPane(env_, *bar_, *home_, true);
+  EXPECT_EQ(ClickPaneAt(env_, *home_, 20), std::make_pair(false, true));
+  EXPECT_EQ(ClickPaneAt(env_, *home_, 9), std::make_pair(false, true));
+  EXPECT_EQ(ClickPaneAt(env_, *home_, 8), std::make_pair(true, false));
+  // Not the last pane: nothing of it belongs to the grip.
+  EXPECT_EQ(ClickPaneAt(env_, *pane2_, pane2_->Width() - 1), std::make_pair(true, false));
 }
 
 TEST(StatusBarPanes, ProportionalPanesGrowWithTheBar) {

@@ -1,0 +1,57 @@
+// The clock pane: the current date and time, formatted on every poll and
+// repainted only when the text changes (once a second with the defaults).
+#include "framework/DateTimeText.h"
+#include "widgets/VmStatus.h"
+
+namespace tandrel {
+
+TVmClockStatus::TVmClockStatus(TComponent* owner) : TVmPublishedPaneText(owner) { SetWidth(150); }
+
+void TVmClockStatus::SetFormat(const std::string& value) {
+  if (format_ == value) return;
+  format_ = value;
+  UpdateTime();
+  Invalidate();
+}
+
+void TVmClockStatus::UpdateTime() {
+  TDateTime moment = Now();
+  OnGetDateTime(this, moment);
+  std::string text = FormatDateTime(format_.empty() ? "c" : format_, moment);
+  if (text == clockText_) return;
+  clockText_ = std::move(text);
+  showingTime_ = true;
+  SetCaption(clockText_);  // no text-changed notification: done here once
+  showingTime_ = false;
+  AdjustPaneWidth();
+  Invalidate();
+}
+
+void TVmClockStatus::TextChanged() {
+  if (!showingTime_) TVmPollingStatus::TextChanged();
+}
+
+void TVmClockStatus::TimerExpired() {
+  UpdateTime();
+  TVmPollingStatus::TimerExpired();
+}
+
+void TVmClockStatus::Loaded() {
+  TVmPollingStatus::Loaded();
+  UpdateTime();
+  AdjustPaneWidth();
+}
+
+TRect TVmClockStatus::GetContentRect() const {
+  TRect r = TVmPollingStatus::GetContentRect();
+  // The text stays clear of the size grip.
+  if (UnderSizeGrip()) r.right -= kGripStripWidth;
+  return r;
+}
+
+void TVmClockStatus::Paint(TCanvas& canvas) {
+  DrawPaneFrame(canvas);
+  DrawPaneCaption(canvas, clockText_);
+}
+
+}  // namespace tandrel
