@@ -21,5 +21,11 @@ Platform& Current() {
 void Install(Platform* platform) { g_current = platform; }
 
 WindowSystem& Platform::windows() { throw std::logic_error("this platform has no window system"); }
+TaskScheduler& Platform::taskScheduler() {
+  throw std::logic_error("this platform has no task scheduler");
+}
+ExecutionState& Platform::executionState() {
+  throw std::logic_error("this platform has no execution state");
+}
 
 }  // namespace tandrel::platform

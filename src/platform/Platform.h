@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/Clock.h"
+#include "platform/ExecutionState.h"
 #include "platform/Locale.h"
 #include "platform/Mutex.h"
 #include "platform/Power.h"
@@ -14,6 +15,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Surface.h"
+#include "platform/TaskScheduler.h"
 #include "platform/WindowSystem.h"
 
 namespace tandrel::platform {
@@ -30,8 +32,10 @@ class Platform {
   virtual Painting& painting() = 0;
   virtual Power& power() = 0;
   virtual Shell& shell() = 0;
-  // Until a backend provides windows, asking for them throws std::logic_error.
+  // Until a backend provides them, asking for these throws std::logic_error.
   virtual WindowSystem& windows();
+  virtual TaskScheduler& taskScheduler();
+  virtual ExecutionState& executionState();
 };
 
 // The platform the program runs on. Install() makes one current (not owned);

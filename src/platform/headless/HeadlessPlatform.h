@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessClock.h"
+#include "platform/headless/HeadlessExecutionState.h"
 #include "platform/headless/HeadlessLocale.h"
 #include "platform/headless/HeadlessMutexes.h"
 #include "platform/headless/HeadlessPainting.h"
@@ -13,6 +14,7 @@
 #include "platform/headless/HeadlessProcess.h"
 #include "platform/headless/HeadlessProfileFiles.h"
 #include "platform/headless/HeadlessRegistry.h"
+#include "platform/headless/HeadlessTaskScheduler.h"
 #include "platform/headless/HeadlessWindowSystem.h"
 
 namespace tandrel::platform {
@@ -33,6 +35,8 @@ class HeadlessPlatform final : public Platform {
   HeadlessPainting& painting() override { return painting_; }
   HeadlessPower& power() override { return power_; }
   HeadlessShell& shell() override { return shell_; }
+  HeadlessTaskScheduler& taskScheduler() override { return taskScheduler_; }
+  HeadlessExecutionState& executionState() override { return executionState_; }
   HeadlessWindowSystem& windows() override { return windows_; }
 
  private:
@@ -45,6 +49,8 @@ class HeadlessPlatform final : public Platform {
   HeadlessPainting painting_;
   HeadlessPower power_;
   HeadlessShell shell_;
+  HeadlessTaskScheduler taskScheduler_;
+  HeadlessExecutionState executionState_;
   // Last: it reaches the other services (clock, painting) through this object.
   HeadlessWindowSystem windows_{clock_, *this};
 };

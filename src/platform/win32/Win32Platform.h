@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32ExecutionState.h"
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Mutexes.h"
 #include "platform/win32/Win32Painting.h"
@@ -12,6 +13,7 @@
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32ProfileFiles.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32TaskScheduler.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 namespace tandrel::platform {
@@ -31,6 +33,8 @@ class Win32Platform final : public Platform {
   Win32Process& process() override { return process_; }
   Win32Power& power() override { return power_; }
   Win32Shell& shell() override { return shell_; }
+  Win32TaskScheduler& taskScheduler() override { return taskScheduler_; }
+  Win32ExecutionState& executionState() override { return executionState_; }
   Win32Painting& painting() override { return painting_; }
   Win32WindowSystem& windows() override { return windows_; }
 
@@ -44,6 +48,8 @@ class Win32Platform final : public Platform {
   Win32Painting painting_;
   Win32Power power_;
   Win32Shell shell_;
+  Win32TaskScheduler taskScheduler_;
+  Win32ExecutionState executionState_;
   Win32WindowSystem windows_;
 };
 
