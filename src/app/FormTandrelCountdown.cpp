@@ -34,7 +34,13 @@ void TFormTandrel::Timer1Timer(TObject* sender) {
     }
   }
 
-  if (!(Now() < FTarget) && WholeSecondsApart(FTarget, now) < 5) BTNAtOnce->Click();
+  if (!(Now() < FTarget) && WholeSecondsApart(FTarget, now) < 5) {
+    BTNAtOnce->Click();
+  } else if (Timer1->Enabled() && !(now < FTarget) && WholeSecondsApart(FTarget, now) >= 5) {
+    // Missed by 5 seconds or more, and not handed to the warning window:
+    // nothing will fire any more.
+    keepAwake_.Release();
+  }
 }
 
 void TFormTandrel::BTNStopClick(TObject* sender) {
@@ -50,6 +56,7 @@ void TFormTandrel::BTNStopClick(TObject* sender) {
   BTNStop->SetVisible(false);
   LabInfo->SetVisible(false);
   Timer1->SetEnabled(false);
+  keepAwake_.Release();
 }
 
 void TFormTandrel::BTNAtOnceClick(TObject* sender) {

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "app/StartArguments.h"
 #include "app/UPub_Version.h"
 #include "app/UnitFormTandrel.h"
 #include "framework/Application.h"
@@ -15,13 +16,19 @@ TFormWarn* FormWarn = nullptr;
 
 namespace {
 
-// Only the letters A to Z are folded: the argument is a plain ASCII switch.
-std::string AsciiLower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
+// Sets a flag for as long as it lives and then gives it back its value,
+// also when a handler in between raises.
+class ScopedFlag {
+ public:
+  explicit ScopedFlag(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+  ~ScopedFlag() { flag_ = before_; }
+  ScopedFlag(const ScopedFlag&) = delete;
+  ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+ private:
+  bool& flag_;
+  bool before_;
+};
 
 std::string DirectoryWithDelimiter(const std::string& path) {
   std::size_t cut = path.find_last_of("\\/");
@@ -54,18 +61,18 @@ void TFormTandrel::FormCreate(TObject* sender) {
   FActionFired = false;
   FStartHidden = false;
   platform::Platform& system = platform::Current();
-  for (const std::string& argument : system.process().Arguments()) {
-    if (AsciiLower(argument) == "au") FStartHidden = true;
-  }
+  FStartHidden = HasTrayArgument(system.process().Arguments());
   FExeDir = DirectoryWithDelimiter(system.process().ExecutablePath());
   pendingLoadError_ = nullptr;
+  autoStartHeld_ = false;
   LoadSettings();
   AssignTexts();
   VmStatusPane1->SetCaption(FTextIdle);
   FLoading = false;
   SetCaption(StampVersion(Caption(), kVersionText));
-  // A repair that could not be written is reported once the window is
-  // complete, so a read-only settings file does not leave it half set up.
+  // A stored date or time that did not convert, or a repair that could not
+  // be written, is reported once the window is complete, so that it is not
+  // left half set up.
   if (pendingLoadError_) {
     std::exception_ptr error = pendingLoadError_;
     pendingLoadError_ = nullptr;
@@ -81,16 +88,14 @@ void TFormTandrel::FormActivate(TObject* sender) {
   }
   // The activation that follows the closing of Start's own box would meet
   // the same condition again and show the same box without end.
-  if (FRepeatRun && !startBoxOpen_) BTNStart->Click();
+  if (FRepeatRun && !startBoxOpen_ && !autoStartHeld_) {
+    const ScopedFlag pressing(activationPress_);
+    BTNStart->Click();
+  }
 }
 
 void TFormTandrel::ShowStartMessage(const std::string& text) {
-  struct OpenFlag {
-    bool& flag;
-    bool before;
-    explicit OpenFlag(bool& f) : flag(f), before(f) { flag = true; }
-    ~OpenFlag() { flag = before; }
-  } open(startBoxOpen_);
+  const ScopedFlag open(startBoxOpen_);
   TApplication::Instance()->ShowPlainMessage(text);
 }
 

@@ -1,10 +1,11 @@
 // Handlers of the main window that reach outside the program: start at logon
-// (the machine-wide Run value), the help file, the home and update pages, and
-// the display's low-power state.
+// (the machine-wide Run value and the logon task), the help file, the home
+// and update pages, and the display's low-power state.
 #include <cstdint>
 #include <exception>
 #include <string>
 
+#include "app/LogonTask.h"
 #include "app/UnitFormTandrel.h"
 #include "framework/Application.h"
 #include "framework/RegistryAccess.h"
@@ -31,21 +32,33 @@ std::string TFormTandrel::AutoRunCommand() {
 void TFormTandrel::CBAutoRunClick(TObject* sender) {
   if (FLoading) return;
   FAutoRun = CBAutoRun->Checked();
+  platform::TaskScheduler& scheduler = platform::Current().taskScheduler();
   {
     TRegistry registry(platform::kKeyAllAccess);
     registry.SetRootKey(platform::RegistryRoot::LocalMachine);
     registry.OpenKey(kRunKey, true);  // a refusal shows as a failed write below
     if (FAutoRun) {
+      bool written = true;
       try {
         registry.WriteString(kRunValueName, AutoRunCommand());
       } catch (const std::exception&) {
+        written = false;
+      }
+      // With UAC on, the logon does not start a program that needs elevation
+      // from the Run value; the task does. Both or neither.
+      written = written && scheduler.RegisterRootTask(
+                               kLogonTaskName,
+                               LogonTaskXml(platform::Current().process().ExecutablePath()));
+      if (!written) {
         // Without the rights the box goes back to unchecked; unchecking runs
-        // this handler again, which removes any value and stores AutoRun=0.
+        // this handler again, which removes whatever was written and stores
+        // AutoRun=0.
         FAutoRun = false;
         CBAutoRun->SetChecked(false);
       }
     } else {
-      registry.DeleteValue(kRunValueName);  // a missing value is fine
+      registry.DeleteValue(kRunValueName);       // a missing value is fine
+      scheduler.DeleteRootTask(kLogonTaskName);  // and so is a missing task
     }
   }
   SaveSetting(sender);

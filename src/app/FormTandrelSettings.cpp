@@ -1,6 +1,9 @@
 // The settings file Tandrel.ini beside the executable: LoadSettings reads all
 // eight settings into the fields and controls and repairs a stored moment
 // that has passed; SaveSetting writes the one key of the control that changed.
+#include <algorithm>
+#include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -8,15 +11,36 @@
 #include "framework/DateTimeText.h"
 #include "framework/Exceptions.h"
 #include "framework/IniFile.h"
-#include "platform/Platform.h"
 
 namespace tandrel {
 namespace {
 
 constexpr char kSectionCB[] = "CB";
 constexpr char kSectionSet[] = "Set";
+// The minutes field's range. Only a hand-edited file holds a count outside
+// it: 0 would fire at the first tick after Start, a negative one never.
+constexpr std::int32_t kFewestMinutes = 1;
+constexpr std::int32_t kMostMinutes = 10000;
+
+// The stored text converted, or empty with the conversion error handed to
+// `keep` (the framework's own error, worded as it words it).
+template <typename Convert, typename Keep>
+std::optional<TDateTime> Converted(const std::string& text, Convert convert, Keep keep) {
+  try {
+    return convert(text);
+  } catch (const EConvertError&) {
+    keep(std::current_exception());
+    return std::nullopt;
+  }
+}
 
 }  // namespace
+
+void TFormTandrel::KeepConversionError(std::exception_ptr error) {
+  if (autoStartHeld_) return;  // the first one is told
+  pendingLoadError_ = error;
+  autoStartHeld_ = true;
+}
 
 void TFormTandrel::WriteRepair(const std::string& key, const std::string& value) {
   try {
@@ -47,9 +71,12 @@ void TFormTandrel::LoadSettings() {
   CBRepeat->SetChecked(FRepeatRun);
 
   // A stored date that has passed, or one that the current regional format
-  // cannot read (it was written under another one), becomes today's date.
+  // cannot read (it was written under another one), becomes today's date;
+  // the unreadable one is also told, once the window is complete.
+  const auto keep = [this](std::exception_ptr error) { KeepConversionError(error); };
   const TDateTime today = StrToDate(DateToStr(Now()));
-  std::optional<TDateTime> storedDate = TryStrToDate(FDateText, platform::Current().locale().Formats());
+  std::optional<TDateTime> storedDate =
+      Converted(FDateText, [](const std::string& text) { return StrToDate(text); }, keep);
   if (!storedDate || *storedDate < today) {
     FDateText = DateToStr(Now());
     WriteRepair("RQ", FDateText);
@@ -58,7 +85,8 @@ void TFormTandrel::LoadSettings() {
   DateTimePicker1->SetDate(*storedDate);
 
   // An unreadable stored time counts as absent: the current time.
-  std::optional<TDateTime> storedTime = TryStrToTime(FTimeText, platform::Current().locale().Formats());
+  std::optional<TDateTime> storedTime =
+      Converted(FTimeText, [](const std::string& text) { return StrToTime(text); }, keep);
   if (!storedTime) {
     FTimeText = TimeToStr(Now());
     WriteRepair("SJ", FTimeText);
@@ -72,6 +100,8 @@ void TFormTandrel::LoadSettings() {
   }
   DateTimePicker2->SetTime(*storedTime);
 
+  // The file keeps its text until the user changes the field.
+  FMinutes = std::clamp(FMinutes, kFewestMinutes, kMostMinutes);
   VMFenZhong->SetIntegerValue(FMinutes);
 
   switch (FAction) {

@@ -11,6 +11,7 @@ namespace tandrel {
 
 void TFormTandrel::BTNStartClick(TObject* sender) {
   (void)sender;
+  if (!activationPress_) autoStartHeld_ = false;  // the user has chosen to arm
   // Starting at logon with repeat run would shut the computer down right
   // after every start when the countdown is this short.
   if (FAutoRun && FRepeatRun && FMinutes <= 5) {
@@ -22,13 +23,19 @@ void TFormTandrel::BTNStartClick(TObject* sender) {
   const bool atSetTime = RBDateTime->Checked();
   if (atSetTime && !DateTimePicker1->Visible()) {
     // With repeat run the date follows the clock: today, or tomorrow once
-    // today's moment has passed.
+    // today's moment has passed. A date before today means the program ran
+    // past midnight (a suspend in the evening): the daily schedule goes on
+    // from today.
     const TDateTime today = StrToDate(DateToStr(Now()));
-    if (!(StrToDate(FDateText) > today)) {
+    const TDateTime storedDate = StrToDate(FDateText);
+    if (!(storedDate > today)) {
       const TDateTime clock = StrToTime(TimeToStr(Now()));
       if (StrToTime(FTimeText) < clock) {
         FDateText = DateToStr(IncDay(Now(), 1));
         DateTimePicker1->SetDate(StrToDate(FDateText));
+      } else if (storedDate < today) {
+        FDateText = DateToStr(today);
+        DateTimePicker1->SetDate(today);
       }
     }
   }
@@ -62,6 +69,7 @@ void TFormTandrel::BTNStartClick(TObject* sender) {
   BTNStop->SetVisible(true);
   LabInfo->SetVisible(true);
   if (!Timer1->Enabled()) Timer1->SetEnabled(true);
+  keepAwake_.Hold();
   TrayIcon->MinimizeToTray();
 }
 

@@ -1,5 +1,6 @@
 #include "app/TandrelProgram.h"
 
+#include "app/StartArguments.h"
 #include "app/UnitFormTandrel.h"
 #include "app/UnitFormWarn.h"
 #include "platform/Platform.h"
@@ -11,7 +12,11 @@ TandrelStart StartTandrel(TApplication& app) {
   app.SetTitle(kApplicationTitle);
   start.instanceMarker = platform::Current().mutexes().Create(kInstanceMutexName);
   if (start.instanceMarker && start.instanceMarker->AlreadyExisted()) {
-    app.ShowPlainMessage(kAlreadyRunningText);
+    // At logon both the Run value and the task may start the program: the
+    // second start ends without a word.
+    if (!HasTrayArgument(platform::Current().process().Arguments())) {
+      app.ShowPlainMessage(kAlreadyRunningText);
+    }
     // This copy does not own the marker; the release only mirrors the probe.
     start.instanceMarker->Release();
     return start;

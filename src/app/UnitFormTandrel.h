@@ -8,6 +8,7 @@
 #include <exception>
 #include <string>
 
+#include "app/KeepAwake.h"
 #include "framework/DateTime.h"
 #include "framework/DateTimePicker.h"
 #include "framework/Form.h"
@@ -133,6 +134,10 @@ class TFormTandrel : public TForm {
   void LoadSettings();
   void SaveSetting(TObject* sender);
 
+  // Lets the computer sleep again once an armed schedule can fire no more
+  // (also called by the warning window when its count has run out).
+  void ReleaseKeepAwake() { keepAwake_.Release(); }
+
  private:
   // Declares every control of the stored layout (FormTandrelLayout.cpp).
   void CreateLayout();
@@ -150,9 +155,19 @@ class TFormTandrel : public TForm {
   // Writes one repaired value while loading; a refused write is kept for
   // the end of FormCreate so that the set-up still completes.
   void WriteRepair(const std::string& key, const std::string& value);
+  // Keeps a stored date or time that did not convert for the error box at
+  // the end of FormCreate, before any other pending error.
+  void KeepConversionError(std::exception_ptr error);
 
   bool startBoxOpen_ = false;
   std::exception_ptr pendingLoadError_;
+  // Set by an unreadable stored date or time: a moment repaired to now is
+  // not one the user chose, so activations do not arm it until the user
+  // presses Start.
+  bool autoStartHeld_ = false;
+  // True while an activation presses Start, to tell it from the user.
+  bool activationPress_ = false;
+  TKeepAwake keepAwake_;
 };
 
 // The main window (the application's main form) and the warning window.

@@ -66,6 +66,7 @@ void TFormWarn::Timer1Timer(TObject* sender) {
   if (FSecondsLeft == 0) {
     Timer1->SetEnabled(false);
     FormTandrel->BTNAtOnce->Click();
+    FormTandrel->ReleaseKeepAwake();
     return;
   }
   ProgressBar1->SetPosition(30 - FSecondsLeft);

@@ -1,5 +1,5 @@
 // The main window's controls clicked from outside: start at logon writes and
-// removes the machine-wide Run value, countdown mode swaps the pickers for
+// removes the machine-wide Run value and the logon task, countdown mode swaps the pickers for
 // the minutes field, closing and the end of the session ask first,
 // minimising goes to the tray and its menu brings the window back, also
 // armed. With TANDREL_SCREENSHOT_DIR set, pictures of the idle and the armed
@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "E2eSupport.h"
+#include "E2eTasks.h"
 
 namespace tandrel::e2e {
 namespace {
@@ -202,8 +203,9 @@ void Screenshot(const wchar_t* name) {
   SaveScreen(std::wstring(folder) + L"\\" + name);
 }
 
-TEST(MainWindowControls, StartAtLogonWritesTheQuotedRunValueAndRemovesIt) {
+TEST(MainWindowControls, StartAtLogonWritesTheRunValueAndTheTaskAndRemovesBoth) {
   RemoveRunValue();
+  DeleteRootTask(L"Tandrel");
   TandrelFolder folder;
   TandrelProcess program(folder.Exe());
   HWND main = WaitShownMainWindow(program);
@@ -215,15 +217,19 @@ TEST(MainWindowControls, StartAtLogonWritesTheQuotedRunValueAndRemovesIt) {
   PostClick(box);
   ASSERT_TRUE(WaitFor([&] { return RunValue().has_value(); }, 5s)) << "no Run value";
   EXPECT_EQ(*RunValue(), L"\"" + folder.Exe() + L"\" au");
-  EXPECT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"AutoRun") == L"1"; }, 5s));
+  // The first call to the scheduler starts its service: about a second.
+  EXPECT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"AutoRun") == L"1"; }, 15s));
+  EXPECT_TRUE(RootTaskExists(L"Tandrel")) << "no logon task";
   EXPECT_TRUE(Checked(box));
 
   PostClick(box);
-  EXPECT_TRUE(WaitFor([&] { return !RunValue().has_value(); }, 5s)) << "the Run value stayed";
-  EXPECT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"AutoRun") == L"0"; }, 5s));
+  EXPECT_TRUE(WaitFor([&] { return !RunValue().has_value(); }, 15s)) << "the Run value stayed";
+  EXPECT_TRUE(WaitFor([&] { return folder.ReadIni(L"CB", L"AutoRun") == L"0"; }, 15s));
+  EXPECT_TRUE(WaitFor([&] { return !RootTaskExists(L"Tandrel"); }, 5s)) << "the task stayed";
   EXPECT_FALSE(Checked(box));
   EXPECT_TRUE(program.Running());
   RemoveRunValue();
+  DeleteRootTask(L"Tandrel");
 }
 
 TEST(MainWindowControls, CountdownModeShowsTheMinutesInsteadOfThePickers) {

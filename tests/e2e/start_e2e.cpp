@@ -1,5 +1,6 @@
-// Starting the real Tandrel.exe: caption, single instance, start in the tray,
-// the settings file healed at start, and the guard of repeat run at logon.
+// Starting the real Tandrel.exe: caption, single instance (a second copy for
+// logon ends quietly), start in the tray, the settings file healed at start,
+// minutes out of range clamped, and the guard of repeat run at logon.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,63 @@ TEST(TandrelStart, SecondCopyShowsItsBoxAndLeavesOneInstance) {
   EXPECT_TRUE(second.WaitExit(15s));
   EXPECT_TRUE(first.Running());
   EXPECT_EQ(first.Windows(nullptr, kMainCaption).size(), 1u);
+}
+
+TEST(TandrelStart, SecondCopyStartedForLogonEndsWithinSecondsWithoutABox) {
+  TandrelFolder folder;
+  TandrelProcess first(folder.Exe());
+  ASSERT_NE(WaitMainWindow(first), nullptr);
+  TandrelProcess second(folder.Exe(), L"au");
+  ASSERT_TRUE(second.Started());
+  bool sawBox = false;
+  EXPECT_TRUE(WaitFor([&] {
+    for (HWND w : second.Windows(L"#32770", nullptr)) sawBox = sawBox || IsWindowVisible(w);
+    return !second.Running();
+  }, 10s)) << "the second copy is still running";
+  EXPECT_FALSE(sawBox);
+  EXPECT_TRUE(first.Running());
+}
+
+// The text the minutes field shows: its own, or that of the edit inside it.
+std::wstring FieldText(HWND field) {
+  for (HWND child : Descendants(field)) {
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    if (lstrcmpiW(name, L"Edit") == 0) return WindowText(child);
+  }
+  return WindowText(field);
+}
+
+TEST(TandrelStart, ZeroMinutesInTheFileShowAsOneAndStartDoesNotFire) {
+  TandrelFolder folder;
+  folder.WriteIni(L"CB", L"RBFS", L"0");
+  folder.WriteIni(L"Set", L"FZ", L"0");
+  folder.WriteIni(L"Set", L"SD", L"2");  // log off: ends the Wine session if it fired
+  TandrelProcess program(folder.Exe());
+  HWND main = WaitShownMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  // The field sits in the settings group: 16 + 10, 40 + 57, 65 x 23.
+  HWND field = nullptr;
+  for (HWND child : Descendants(main)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&r), 2);
+    if (r.left == 26 && r.top == 97 && r.right == 91 && r.bottom == 120) field = child;
+  }
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(FieldText(field), L"1");
+  HWND start = ChildWithText(main, L"开始");
+  ASSERT_NE(start, nullptr);
+  PostClick(start);
+  HWND stop = ChildWithText(main, L"停止");
+  ASSERT_NE(stop, nullptr);
+  // Armed: the window went to the tray with Stop in the place of Start.
+  ASSERT_TRUE(WaitFor([&] {
+    return (GetWindowLongW(stop, GWL_STYLE) & WS_VISIBLE) != 0 && !IsWindowVisible(main);
+  }, 10s)) << "not armed";
+  Sleep(3000);  // the first ticks
+  EXPECT_TRUE(program.Running());
+  EXPECT_EQ(folder.ReadIni(L"Set", L"FZ"), L"0");
 }
 
 TEST(TandrelStart, ArgumentAuGoesToTheTrayWithoutTheWindow) {

@@ -30,7 +30,69 @@ class FormTandrelCountdown : public FormTandrelFixture {
     return n;
   }
   void Tick() { windows().AdvanceIdle(1000); }
+  // Whether the GUI thread asks the system to stay awake, and how many
+  // times the program has called about it.
+  bool Awake() { return env_.platform().executionState().KeepsSystemAwake(); }
+  std::size_t AwakeCalls() { return env_.platform().executionState().calls.size(); }
 };
+
+TEST_F(FormTandrelCountdown, TheSystemIsKeptAwakeFromArmingUntilStop) {
+  WriteIni("[CB]\r\nRBFS=0\r\n[Set]\r\nFZ=60\r\n");
+  TFormTandrel& form = CreateAndShow();
+  EXPECT_EQ(AwakeCalls(), 0u);
+  form.BTNStart->Click();
+  EXPECT_TRUE(Awake());
+  EXPECT_EQ(env_.platform().executionState().State(),
+            platform::kEsContinuous | platform::kEsSystemRequired);
+  // Re-arming while armed asks once only; the display may still turn off.
+  form.BTNStart->Click();
+  Tick();
+  EXPECT_EQ(AwakeCalls(), 1u);
+  form.BTNStop->Click();
+  EXPECT_FALSE(Awake());
+  EXPECT_EQ(env_.platform().executionState().State(), platform::kEsContinuous);
+  form.BTNStop->Click();
+  EXPECT_EQ(AwakeCalls(), 2u);
+}
+
+TEST_F(FormTandrelCountdown, KeepAwakeEndsOnceNothingCanFireAnyMore) {
+  // Fired without the warning: held while the action repeats, released at
+  // the first tick 5 seconds or more past the target.
+  TFormTandrel& form = ArmCountdown(1);
+  for (int i = 0; i < 60; ++i) Tick();  // 0.5 s past: fired
+  EXPECT_EQ(ActionRequests(), 1);
+  for (int i = 0; i < 4; ++i) Tick();  // 4.5 s past
+  EXPECT_TRUE(Awake());
+  Tick();  // 5.5 s past
+  EXPECT_FALSE(Awake());
+  EXPECT_TRUE(form.Timer1->Enabled());
+
+  // Missed while asleep: released at the first tick.
+  DropForms();
+  SetClock(2026, 3, 10, 10, 0, 0, 250);
+  ArmCountdown(1);
+  SetClock(2026, 3, 10, 10, 1, 6, 750);
+  ASSERT_TRUE(Awake());
+  Tick();
+  EXPECT_FALSE(Awake());
+
+  // Missed by 12 seconds with the warning: the warning window still fires,
+  // so it is released only when its count has run out and fired.
+  DropForms();
+  SetClock(2026, 3, 10, 10, 0, 0, 250);
+  ArmCountdown(1, "Warn=1\r\n");
+  SetClock(2026, 3, 10, 10, 1, 11, 750);
+  const int firedBefore = ActionRequests();
+  Tick();
+  ASSERT_TRUE(FormWarn->Visible());
+  EXPECT_TRUE(Awake());
+  for (int i = 0; i < 11; ++i) Tick();  // shows 11 down to 1
+  EXPECT_EQ(ActionRequests(), firedBefore);
+  EXPECT_TRUE(Awake());
+  Tick();
+  EXPECT_EQ(ActionRequests(), firedBefore + 1);
+  EXPECT_FALSE(Awake());
+}
 
 TEST_F(FormTandrelCountdown, LabelAndHintCountDownAndTheActionRepeatsWhileUnderFiveSecondsBack) {
   TFormTandrel& form = ArmCountdown(1);

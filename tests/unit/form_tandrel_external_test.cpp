@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LogonTask.h"
 #include "framework/Exceptions.h"
 #include "platform/Registry.h"
 #include "unit/support/FormTandrelFixture.h"
@@ -20,6 +21,7 @@ class FormTandrelExternal : public FormTandrelFixture {
  protected:
   platform::HeadlessRegistry& registry() { return env_.platform().registry(); }
   platform::HeadlessShell& shell() { return env_.platform().shell(); }
+  platform::HeadlessTaskScheduler& tasks() { return env_.platform().taskScheduler(); }
   std::string Exe() const { return (dir_ / "Tandrel.exe").string(); }
   // The user clicks a windowless control in the middle.
   void ClickPane(TControl& pane) {
@@ -32,12 +34,13 @@ class FormTandrelExternal : public FormTandrelFixture {
   }
 };
 
-TEST_F(FormTandrelExternal, CheckingWritesTheQuotedPathWithAuAndUncheckingRemovesIt) {
+TEST_F(FormTandrelExternal, CheckingWritesTheRunValueAndTheLogonTaskAndUncheckingRemovesBoth) {
   TFormTandrel& form = CreateAndShow();
   windows().ClickWindow(form.CBAutoRun->Handle());
   ASSERT_TRUE(form.CBAutoRun->Checked());
   EXPECT_TRUE(form.FAutoRun);
   EXPECT_EQ(registry().Value(kMachine, kRun, "Tandrel"), "\"" + Exe() + "\" au");
+  EXPECT_EQ(tasks().TaskXml("Tandrel"), LogonTaskXml(Exe()));
   // Only the one key of the box is written.
   EXPECT_EQ(IniBytes(), "[CB]\r\nAutoRun=1\r\n");
 
@@ -45,6 +48,7 @@ TEST_F(FormTandrelExternal, CheckingWritesTheQuotedPathWithAuAndUncheckingRemove
   ASSERT_FALSE(form.CBAutoRun->Checked());
   EXPECT_FALSE(form.FAutoRun);
   EXPECT_FALSE(registry().HasValue(kMachine, kRun, "Tandrel"));
+  EXPECT_FALSE(tasks().RootTaskExists("Tandrel"));
   EXPECT_TRUE(registry().KeyExists(kMachine, kRun));
   EXPECT_EQ(IniBytes(), "[CB]\r\nAutoRun=0\r\n");
   EXPECT_TRUE(Boxes().empty());
@@ -96,6 +100,7 @@ TEST_F(FormTandrelExternal, ARefusedWriteUnchecksTheBoxAndStoresZeroWithoutAMess
   EXPECT_FALSE(form.FAutoRun);
   EXPECT_EQ(IniBytes(), "[CB]\r\nAutoRun=0\r\n");
   EXPECT_FALSE(registry().KeyExists(kMachine, kRun));
+  EXPECT_FALSE(tasks().RootTaskExists("Tandrel"));
   EXPECT_TRUE(Boxes().empty());
   // Once the rights are there, the next check works.
   registry().Unprotect(kMachine, "SOFTWARE");
@@ -103,6 +108,21 @@ TEST_F(FormTandrelExternal, ARefusedWriteUnchecksTheBoxAndStoresZeroWithoutAMess
   EXPECT_TRUE(form.CBAutoRun->Checked());
   EXPECT_EQ(Stored("CB", "AutoRun"), "1");
   EXPECT_TRUE(registry().HasValue(kMachine, kRun, "Tandrel"));
+  EXPECT_TRUE(tasks().RootTaskExists("Tandrel"));
+}
+
+TEST_F(FormTandrelExternal, ARefusedTaskUnchecksTheBoxAndTakesTheRunValueBack) {
+  tasks().registerSucceeds = false;
+  TFormTandrel& form = CreateAndShow();
+  windows().ClickWindow(form.CBAutoRun->Handle());
+  EXPECT_FALSE(form.CBAutoRun->Checked());
+  EXPECT_FALSE(form.FAutoRun);
+  EXPECT_EQ(IniBytes(), "[CB]\r\nAutoRun=0\r\n");
+  // The Run value had been written before the task was refused.
+  EXPECT_FALSE(registry().HasValue(kMachine, kRun, "Tandrel"));
+  EXPECT_FALSE(tasks().RootTaskExists("Tandrel"));
+  EXPECT_EQ(tasks().calls, (std::vector<std::string>{"Register(Tandrel)", "Delete(Tandrel)"}));
+  EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(FormTandrelExternal, ARefusedDeleteIsIgnoredAndStillStoresZero) {

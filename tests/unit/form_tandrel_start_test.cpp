@@ -80,17 +80,28 @@ TEST_F(FormTandrelStart, GuardBoxShowsOnceAndALaterActivationPressesStartAgain) 
   EXPECT_EQ(Stored("Set", "FZ"), "10");
 }
 
-TEST_F(FormTandrelStart, ExpiredBoxWithRepeatRunShowsOnceAndArmsNothing) {
-  // Loaded before midnight, started after it: yesterday 23:00 is not rolled.
-  SetClock(2026, 3, 10, 22, 0, 0);
-  WriteIni("[CB]\r\nCBCF=1\r\n[Set]\r\nRQ=2026/3/10\r\nSJ=23:00:00\r\n");
-  TFormTandrel& form = Create();
-  SetClock(2026, 3, 11, 9, 0, 0);
-  app().Run();
-  EXPECT_EQ(BoxesWith(kExpired), 1);
-  EXPECT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(form.FDateText, "2026/3/10");
-  EXPECT_TRUE(Idle(form));
+TEST_F(FormTandrelStart, RepeatRunPastMidnightTakesYesterdaysDateAsToday) {
+  // Loaded before midnight, started after it (a suspend in the evening).
+  struct Case {
+    int hour, minute;
+    DateParts target;
+  } cases[] = {{9, 0, {2026, 3, 11}}, {23, 30, {2026, 3, 12}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hour);
+    DropForms();
+    SetClock(2026, 3, 10, 22, 0, 0);
+    WriteIni("[CB]\r\nCBCF=1\r\n[Set]\r\nRQ=2026/3/10\r\nSJ=23:00:00\r\n");
+    TFormTandrel& form = Create();
+    SetClock(2026, 3, 11, c.hour, c.minute, 0);
+    app().Run();
+    EXPECT_EQ(BoxesWith(kExpired), 0);
+    ASSERT_TRUE(Armed(form));
+    EXPECT_EQ(DecodeDateTime(form.FTarget), (DateTimeParts{c.target, {23, 0, 0, 0}}));
+    EXPECT_EQ(DecodeDate(form.DateTimePicker1->Date()), c.target);
+    EXPECT_EQ(DecodeDate(StrToDate(form.FDateText)), c.target);
+    // The roll lives in the field and the picker only.
+    EXPECT_EQ(Stored("Set", "RQ"), "2026/3/10");
+  }
 }
 
 TEST_F(FormTandrelStart, CountdownTargetKeepsTheMillisecondsOfNow) {
@@ -182,9 +193,9 @@ TEST_F(FormTandrelStart, StatusTextsNameTheActionAndMidnightShowsOnlyTheDate) {
 }
 
 TEST_F(FormTandrelStart, ACountdownBeforeYearOneIsRefusedWithoutAHalfArmedWindow) {
-  WriteIni("[CB]\r\nRBFS=0\r\n[Set]\r\nFZ=-2147483648\r\n");
+  WriteIni("[CB]\r\nRBFS=0\r\n");
   TFormTandrel& form = CreateAndShow();
-  ASSERT_EQ(form.VMFenZhong->IntegerValue(), -2147483648LL);
+  form.VMFenZhong->SetIntegerValue(-2147483648LL);
   EXPECT_THROW(form.BTNStart->Click(), EConvertError);
   EXPECT_TRUE(Idle(form));
   EXPECT_EQ(form.VmStatusPane1->Caption(), "无定时任务");

@@ -34,6 +34,24 @@ TEST_F(FormTandrelStartup, SecondCopyShowsItsBoxCreatesNoWindowAndReleasesThePro
   EXPECT_EQ(platform::HeadlessMutexes::OpenHandles("Velmora"), 1);
 }
 
+TEST_F(FormTandrelStartup, SecondCopyStartedForLogonEndsWithoutItsBox) {
+  // At logon both the Run value and the task may start the program.
+  auto running = env_.platform().mutexes().Create("Velmora");
+  ASSERT_TRUE(running);
+  env_.platform().process().SetArguments({"x", "AU"});
+  TandrelStart start = StartTandrel(app());
+  EXPECT_FALSE(start.windowsCreated);
+  EXPECT_EQ(FormTandrel, nullptr);
+  EXPECT_TRUE(Boxes().empty());
+  app().Run();
+  // Any other argument still gets the box.
+  env_.platform().process().SetArguments({"aux"});
+  TandrelStart plain = StartTandrel(app());
+  EXPECT_FALSE(plain.windowsCreated);
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].request.text, "The program already start");
+}
+
 TEST_F(FormTandrelStartup, FirstCopyKeepsTheMarkerAndSetsUpTheMainWindow) {
   TandrelStart start = StartTandrel(app());
   ASSERT_TRUE(start.windowsCreated);
