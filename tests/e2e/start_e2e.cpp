@@ -130,6 +130,35 @@ TEST(TandrelStart, ZeroMinutesInTheFileShowAsOneAndStartDoesNotFire) {
   EXPECT_EQ(folder.ReadIni(L"Set", L"FZ"), L"0");
 }
 
+TEST(TandrelStart, AnUnreadableDateIsToldOnceAndRepeatRunArmsNothing) {
+  TandrelFolder folder;
+  folder.WriteIni(L"CB", L"CBCF", L"1");
+  folder.WriteIni(L"Set", L"RQ", L"12.03.2026");  // written under another regional format
+  folder.WriteIni(L"Set", L"SJ", L"23:59:59");
+  TandrelProcess program(folder.Exe());
+  HWND box = WaitBox(program, 15s);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), L"Velmora");
+  EXPECT_EQ(BoxText(box), L"'12.03.2026' is not a valid date.");
+  EXPECT_TRUE(BoxHasIcon(box));
+  wchar_t shots[MAX_PATH] = {};
+  if (GetEnvironmentVariableW(L"TANDREL_SCREENSHOT_DIR", shots, MAX_PATH) > 0) {
+    Sleep(800);
+    SaveScreen(std::wstring(shots) + L"\\tandrel-unreadable-date.bmp");
+  }
+  PressBoxButton(box, IDOK);
+  HWND main = WaitShownMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  // The file healed; no second box, and the window stays idle in front.
+  EXPECT_EQ(folder.ReadIni(L"Set", L"RQ"), ShortDateText(0));
+  Sleep(2000);
+  for (HWND w : program.Windows(L"#32770", nullptr)) EXPECT_FALSE(IsWindowVisible(w));
+  EXPECT_TRUE(IsWindowVisible(main));
+  HWND start = ChildWithText(main, L"开始");
+  ASSERT_NE(start, nullptr);
+  EXPECT_TRUE(IsWindowVisible(start));
+}
+
 TEST(TandrelStart, ArgumentAuGoesToTheTrayWithoutTheWindow) {
   TandrelFolder folder;
   TandrelProcess program(folder.Exe(), L"AU");
