@@ -34,9 +34,8 @@ std::optional<DWORD> MachineDword(const std::wstring& key, const wchar_t* value)
 // The file a shell link points to, or empty.
 std::wstring ShortcutTarget(const std::wstring& link);
 
-// A task in the root folder of the Task Scheduler.
+// Whether the root folder of the Task Scheduler holds that task.
 bool TaskExists(const wchar_t* name);
-bool RegisterTask(const wchar_t* name, const std::wstring& xml);
 
 // Reads an INI value as the program stores it ("<absent>" when missing).
 std::wstring IniValue(const std::wstring& file, const wchar_t* section, const wchar_t* key);

@@ -163,20 +163,6 @@ bool TaskExists(const wchar_t* name) {
   return SUCCEEDED(result);
 }
 
-bool RegisterTask(const wchar_t* name, const std::wstring& xml) {
-  ComScope com;
-  ComPtr<ITaskFolder> root = RootTaskFolder();
-  if (!root) return false;
-  BSTR taskName = SysAllocString(name);
-  BSTR definition = SysAllocString(xml.c_str());
-  ComPtr<IRegisteredTask> task;
-  HRESULT result = root->RegisterTask(taskName, definition, TASK_CREATE_OR_UPDATE, VARIANT{},
-                                      VARIANT{}, TASK_LOGON_GROUP, VARIANT{}, &task);
-  SysFreeString(definition);
-  SysFreeString(taskName);
-  return SUCCEEDED(result);
-}
-
 std::wstring IniValue(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
   wchar_t buffer[256] = {};
   GetPrivateProfileStringW(section, key, L"<absent>", buffer, 256, file.c_str());
