@@ -1,5 +1,6 @@
 // The armed schedule's one-second tick (label, tray hint, hand-over of the
 // last seconds to the warning window, firing), Stop, and executing the action.
+#include <charconv>
 #include <cstdint>
 #include <string>
 
@@ -11,14 +12,32 @@
 
 namespace tandrel {
 
+namespace {
+
+void AppendDecimal(std::string& text, std::int32_t value) {
+  char digits[12];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  text.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+}  // namespace
+
 void TFormTandrel::Timer1Timer(TObject* sender) {
   (void)sender;
   const TDateTime now = Now();
   const CountdownParts parts = SplitSpan(FTarget, now);
-  LabInfo->SetCaption(FTextUntil + FActionName + FTextRemain + std::to_string(parts.hours) +
-                      FTextHours + std::to_string(parts.minutes) + FTextMinutes +
-                      std::to_string(parts.seconds) + FTextSeconds);
-  TrayIcon->SetHint(FTrayTitle + "\r" + LabInfo->Caption());
+  // Built in one buffer kept from tick to tick: a tick allocates no text.
+  static std::string text;
+  text.assign(FTextUntil).append(FActionName).append(FTextRemain);
+  AppendDecimal(text, parts.hours);
+  text.append(FTextHours);
+  AppendDecimal(text, parts.minutes);
+  text.append(FTextMinutes);
+  AppendDecimal(text, parts.seconds);
+  text.append(FTextSeconds);
+  LabInfo->SetCaption(text);
+  text.assign(FTrayTitle).append("\r").append(LabInfo->Caption());
+  TrayIcon->SetHint(text);
 
   if (FWarn) {
     const std::int64_t secondsLeft = WholeSecondsApart(FTarget, now);

@@ -39,6 +39,8 @@ class TLabel : public TControl {
   unsigned DrawTextFlags() const;
   // Fits the bounds to the text when AutoSize is on.
   virtual void AdjustBounds();
+  void InvalidateChangedText(const std::string& before, const std::string& after);
+  bool IsOffScreen() const;
 
  private:
   TAlignment alignment_ = TAlignment::taLeftJustify;
@@ -48,6 +50,7 @@ class TLabel : public TControl {
   bool wordWrap_ = false;
   bool showAccelChar_ = true;
   TWinControl* focusControl_ = nullptr;  // not owned
+  std::string shownCaption_;  // the caption as last invalidated
 };
 
 }  // namespace tandrel

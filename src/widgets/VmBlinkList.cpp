@@ -41,7 +41,9 @@ void TVmBlinkingControlsList::Tick() {
     phase_ = 1;
     timer_->SetInterval(onTime_);
   }
-  for (TVmCustomStatusPane* pane : std::vector<TVmCustomStatusPane*>(clients_)) {
+  // A copy, should a pane come or go meanwhile; kept, so a tick allocates nothing.
+  ticking_.assign(clients_.begin(), clients_.end());
+  for (TVmCustomStatusPane* pane : ticking_) {
     if (pane->BlinkQuery() == 1) pane->BlinkPhase(phase_);
   }
 }

@@ -42,6 +42,7 @@ class TVmBlinkingControlsList {
   unsigned offTime_ = 500;
   unsigned onTime_ = 500;
   std::vector<TVmCustomStatusPane*> clients_;  // not owned, in registration order
+  std::vector<TVmCustomStatusPane*> ticking_;  // the clients of the tick running
 };
 
 }  // namespace tandrel

@@ -4,31 +4,10 @@
 #include <cstdio>
 #include <stdexcept>
 
-namespace tandrel::platform {
+#include "platform/headless/ClipRegion.h"
+#include "platform/headless/HeadlessWindowRecord.h"
 
-struct HeadlessWindowSystem::Window {
-  WindowHandle handle;
-  WindowSpec params;
-  WindowHandler* handler = nullptr;  // not owned
-  TRect bounds;
-  std::string text;
-  bool visible = false;
-  bool enabled = true;
-  bool minimized = false;
-  bool hiddenByOwner = false;  // an owned form hidden while its owner is minimised
-  bool topMost = false;
-  std::uintptr_t parent = 0;  // controls
-  std::uintptr_t owner = 0;   // top-level windows
-  std::vector<std::uintptr_t> children;  // back to front
-  FontSpec font;
-  ProgressState progress;
-  LocalTime picker;
-  int invalidations = 0;
-  bool erase = false;
-  int paints = 0;
-  int frameRedraws = 0;
-  bool trackLeave = false;
-};
+namespace tandrel::platform {
 
 struct HeadlessWindowSystem::Timer {
   TimerId id = 0;
@@ -393,10 +372,19 @@ void HeadlessWindowSystem::SetFont(WindowHandle window, const FontSpec& font) {
 }
 
 void HeadlessWindowSystem::Invalidate(WindowHandle window, const TRect* rect, bool erase) {
-  (void)rect;
   Window& w = Get(window);
   ++w.invalidations;
   w.erase = w.erase || erase;
+  const TSize size = ClientSize(window);
+  const TRect client = Bounds(0, 0, size.cx, size.cy);
+  const TRect r = rect ? IntersectRects(*rect, client) : client;
+  if (r.IsEmpty()) return;
+  if (w.invalid.IsEmpty()) {
+    w.invalid = r;
+  } else {
+    w.invalid = TRect{std::min(w.invalid.left, r.left), std::min(w.invalid.top, r.top),
+                      std::max(w.invalid.right, r.right), std::max(w.invalid.bottom, r.bottom)};
+  }
 }
 
 void HeadlessWindowSystem::UpdateNow(WindowHandle window) {
@@ -409,6 +397,7 @@ void HeadlessWindowSystem::UpdateNow(WindowHandle window) {
   }
   if (Window* again = Find(window)) {
     again->invalidations = 0;
+    again->invalid = TRect{};
     again->erase = false;
   }
 }
@@ -875,6 +864,7 @@ int HeadlessWindowSystem::PendingInvalidations(WindowHandle window) const {
   return Get(window).invalidations;
 }
 bool HeadlessWindowSystem::PendingErase(WindowHandle window) const { return Get(window).erase; }
+TRect HeadlessWindowSystem::InvalidBounds(WindowHandle window) const { return Get(window).invalid; }
 int HeadlessWindowSystem::PaintCount(WindowHandle window) const { return Get(window).paints; }
 int HeadlessWindowSystem::FrameRedraws(WindowHandle window) const {
   return Get(window).frameRedraws;
@@ -920,6 +910,7 @@ void HeadlessWindowSystem::PaintInto(Window& w, Surface& surface, TPoint origin)
   Window* again = Find(h);
   if (!again) return;
   again->invalidations = 0;
+  again->invalid = TRect{};
   again->erase = false;
   ++again->paints;
   std::vector<std::uintptr_t> children = again->children;

@@ -176,6 +176,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   // Invalidations since the window was last painted, and whether any asked to erase.
   int PendingInvalidations(WindowHandle window) const;
   bool PendingErase(WindowHandle window) const;
+  // Bounds of what was invalidated since the last paint (empty when nothing).
+  TRect InvalidBounds(WindowHandle window) const;
   int PaintCount(WindowHandle window) const;
   int FrameRedraws(WindowHandle window) const;
   int BeepCount() const { return beeps_; }
@@ -188,6 +190,9 @@ class HeadlessWindowSystem final : public WindowSystem {
   // Paints a window and its children (as the screen would show its client
   // area) into a new raster surface. Needs the painting service.
   std::unique_ptr<Surface> Render(WindowHandle window);
+  // Paints what Windows would on its own: this window and each descendant
+  // alone, within the bounds of its invalidated part, each once.
+  void PaintInvalidParts(WindowHandle window);
 
  private:
   struct Window;
