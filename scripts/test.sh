@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native suites under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a short bounded run of each libFuzzer target,
-# then the Windows builds and their tests under Wine (Xvfb, throw-away
+# UndefinedBehaviorSanitizer, the benchmarks (built only), a short bounded
+# run of each libFuzzer target, then the Windows builds and their tests under Wine (Xvfb, throw-away
 # prefixes). The Windows run comes last, so the output ends with its ctest
 # summary; any failure fails the command.
 #
@@ -40,5 +40,11 @@ run_preset() {
 }
 
 run_preset native-asan
+# The benchmarks are built, not run: their figures are read by hand
+# (bench/README.md).
+stage "bench: configure"
+cmake --preset bench -B "$build_root/bench"
+stage "bench: build"
+cmake --build "$build_root/bench" -j "$jobs"
 run_preset fuzz
 run_preset windows-tests
