@@ -1,7 +1,10 @@
 // Date-time values to text.
 #include "framework/DateTimeText.h"
 
+#include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/DateFormatTokens.h"
 #include "framework/DateNames.h"
@@ -31,12 +34,35 @@ int DayOfWeek(const DateParts& date) {
 void AppendTokens(std::string& out, const std::vector<Token>& tokens, const DateTimeParts& p,
                   const LocaleFormats& formats);
 
+// The tokens of a format, kept for the last few formats: the clock pane
+// formats the same ones twice a second. Shared, so that a nested general
+// format may push out the entry its caller is still reading.
+std::shared_ptr<const std::vector<Token>> TokensOf(std::string_view format, bool allowGeneral) {
+  struct Kept {
+    std::string format;
+    bool allowGeneral = false;
+    std::shared_ptr<const std::vector<Token>> tokens;
+  };
+  static std::array<Kept, 4> kept;
+  static std::size_t next = 0;
+  for (const Kept& k : kept) {
+    if (k.tokens && k.allowGeneral == allowGeneral && k.format == format) return k.tokens;
+  }
+  auto tokens = std::make_shared<const std::vector<Token>>(datefmt::Tokenize(format, allowGeneral));
+  Kept& slot = kept[next];
+  next = (next + 1) % kept.size();
+  slot.format.assign(format);
+  slot.allowGeneral = allowGeneral;
+  slot.tokens = tokens;
+  return tokens;
+}
+
 void AppendGeneral(std::string& out, const DateTimeParts& p, const LocaleFormats& formats) {
-  AppendTokens(out, datefmt::Tokenize(formats.shortDate, false), p, formats);
+  AppendTokens(out, *TokensOf(formats.shortDate, false), p, formats);
   const TimeParts& t = p.time;
   if (t.hour != 0 || t.minute != 0 || t.second != 0) {
     out.push_back(' ');
-    AppendTokens(out, datefmt::Tokenize(formats.longTime, false), p, formats);
+    AppendTokens(out, *TokensOf(formats.longTime, false), p, formats);
   }
 }
 
@@ -102,21 +128,21 @@ void AppendTokens(std::string& out, const std::vector<Token>& tokens, const Date
 std::string FormatDateTime(std::string_view format, TDateTime value, const LocaleFormats& formats) {
   const DateTimeParts parts = DecodeDateTime(value);
   std::string out;
-  AppendTokens(out, datefmt::Tokenize(format, true), parts, formats);
+  AppendTokens(out, *TokensOf(format, true), parts, formats);
   return out;
 }
 
 std::string DateToStr(TDateTime value, const LocaleFormats& formats) {
   const DateTimeParts parts = DecodeDateTime(value);
   std::string out;
-  AppendTokens(out, datefmt::Tokenize(formats.shortDate, false), parts, formats);
+  AppendTokens(out, *TokensOf(formats.shortDate, false), parts, formats);
   return out;
 }
 
 std::string TimeToStr(TDateTime value, const LocaleFormats& formats) {
   const DateTimeParts parts = DecodeDateTime(value);
   std::string out;
-  AppendTokens(out, datefmt::Tokenize(formats.longTime, false), parts, formats);
+  AppendTokens(out, *TokensOf(formats.longTime, false), parts, formats);
   return out;
 }
 

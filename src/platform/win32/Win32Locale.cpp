@@ -1,4 +1,3 @@
-// Read on every call, so a change of the regional settings is seen at once.
 #include "platform/win32/Win32Locale.h"
 
 #include <windows.h>
@@ -23,7 +22,30 @@ std::string LocaleText(LCTYPE item, const std::string& fallback) {
 
 }  // namespace
 
+void Win32Locale::WatchSettings() {
+  if (!settingsKey_) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_NOTIFY, &key) !=
+        ERROR_SUCCESS) {
+      return;
+    }
+    settingsKey_.Reset(key);
+    changed_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!changed_) return;
+  }
+  ResetEvent(changed_.Get());
+  if (RegNotifyChangeKeyValue(settingsKey_.Get(), TRUE, REG_NOTIFY_CHANGE_LAST_SET, changed_.Get(),
+                              TRUE) != ERROR_SUCCESS) {
+    changed_.Reset();  // no notice: read on every call
+  }
+}
+
 LocaleFormats Win32Locale::Formats() {
+  if (formats_ && changed_ && WaitForSingleObject(changed_.Get(), 0) == WAIT_TIMEOUT) {
+    return *formats_;
+  }
+  // Watch before reading, so a change made meanwhile is not missed.
+  WatchSettings();
   const LocaleFormats builtIn;
   LocaleFormats formats;
   formats.shortDate = LocaleText(LOCALE_SSHORTDATE, builtIn.shortDate);
@@ -34,6 +56,7 @@ LocaleFormats Win32Locale::Formats() {
   formats.timePm = LocaleText(LOCALE_S2359, builtIn.timePm);
   formats.decimalSeparator = LocaleText(LOCALE_SDECIMAL, builtIn.decimalSeparator);
   formats.thousandSeparator = LocaleText(LOCALE_STHOUSAND, builtIn.thousandSeparator);
+  formats_ = formats;
   return formats;
 }
 
