@@ -45,6 +45,7 @@ platform::WindowSpec TCustomForm::FrameSpec() const {
     case TFormBorderStyle::bsNone: params.border = platform::FormBorder::None; break;
     case TFormBorderStyle::bsSingle: params.border = platform::FormBorder::Single; break;
     case TFormBorderStyle::bsSizeable: params.border = platform::FormBorder::Sizeable; break;
+    case TFormBorderStyle::bsSizeToolWin: params.border = platform::FormBorder::SizeableTool; break;
   }
   bool framed = borderStyle_ != TFormBorderStyle::bsNone;
   params.systemMenu = framed && (borderIcons_ & biSystemMenu) != 0;
@@ -110,7 +111,19 @@ TWindowState TCustomForm::WindowState() const {
   if (TApplication* app = TApplication::Instance(); app && app->MainForm() == this && app->Minimized()) {
     return TWindowState::wsMinimized;
   }
+  if (HandleAllocated() && Windows().IsWindowMaximized(const_cast<TCustomForm*>(this)->Handle())) {
+    return TWindowState::wsMaximized;
+  }
   return TWindowState::wsNormal;
+}
+
+void TCustomForm::SetWindowState(TWindowState state) {
+  if (!HandleAllocated() || state == WindowState()) return;
+  switch (state) {
+    case TWindowState::wsNormal: Windows().Show(Handle(), platform::ShowCommand::Restore); break;
+    case TWindowState::wsMinimized: Windows().Show(Handle(), platform::ShowCommand::Minimize); break;
+    case TWindowState::wsMaximized: Windows().Show(Handle(), platform::ShowCommand::Maximize); break;
+  }
 }
 
 void TCustomForm::PlaceByPosition() {
@@ -261,7 +274,16 @@ bool TCustomForm::WindowMinimizeRequested() {
 bool TCustomForm::WindowQueryEndSession() { return CloseQuery(); }
 
 void TCustomForm::WindowMoved(const TRect& bounds) {
-  if (bounds.Width() == Width() && bounds.Height() == Height()) StoreBounds(bounds);
+  if (bounds.Width() != Width() || bounds.Height() != Height()) {
+    // Sized by the user or the system (maximised, restored): the client
+    // area follows, so that the aligned children fill it. A minimised
+    // window keeps the size it will come back with.
+    if (Windows().IsWindowMinimized(Handle())) return;
+    const TSize client = Windows().ClientSize(Handle());
+    clientWidth_ = client.cx;
+    clientHeight_ = client.cy;
+  }
+  StoreBounds(bounds);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {

@@ -9,14 +9,14 @@
 
 namespace tandrel {
 
-enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable };
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsSizeToolWin };
 using TBorderIcons = unsigned;
 inline constexpr TBorderIcons biSystemMenu = 1;
 inline constexpr TBorderIcons biMinimize = 2;
 inline constexpr TBorderIcons biMaximize = 4;
 enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
-enum class TWindowState { wsNormal, wsMinimized };
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TModalResult = int;
 inline constexpr TModalResult mrNone = 0;
@@ -49,6 +49,8 @@ class TCustomForm : public TWinControl {
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
   TWindowState WindowState() const;
+  // Minimises, maximises or restores the form's window (once it has one).
+  void SetWindowState(TWindowState state);
 
   void SetVisible(bool visible) override;
   // Shows the form, brings it to the front and activates it.

@@ -32,7 +32,8 @@ enum class WindowKind {
   ProgressBar,     // the native progress bar
 };
 
-enum class FormBorder { Sizeable, Single, None };
+// SizeableTool: a sizeable tool window (thin caption, no taskbar button).
+enum class FormBorder { Sizeable, Single, None, SizeableTool };
 
 struct WindowSpec {
   WindowKind kind = WindowKind::Control;
@@ -99,7 +100,7 @@ inline constexpr int kTransparent = -1;
 
 enum class Cursor { Arrow, Hand, SizeNWSE, IBeam, Wait };
 
-enum class ShowCommand { Hide, Show, ShowNoActivate, Minimize, Restore };
+enum class ShowCommand { Hide, Show, ShowNoActivate, Minimize, Restore, Maximize };
 
 // Raw messages that the framework names (Windows WM_* values).
 namespace msg {
@@ -235,6 +236,8 @@ class WindowSystem {
   virtual void Show(WindowHandle window, ShowCommand command) = 0;
   virtual bool IsVisible(WindowHandle window) = 0;
   virtual bool IsWindowMinimized(WindowHandle window) = 0;
+  // Maximised and not minimised.
+  virtual bool IsWindowMaximized(WindowHandle window) = 0;
   virtual void SetEnabled(WindowHandle window, bool enabled) = 0;
   virtual bool IsEnabled(WindowHandle window) = 0;
   virtual void SetTopMost(WindowHandle window, bool topMost) = 0;

@@ -82,7 +82,10 @@ void TVmStatusBar::SetSimpleStatus(bool value) {
 
 bool TVmStatusBar::GripAllowed() const {
   const TCustomForm* form = GetParentForm();
-  return form && form->BorderStyle() == TFormBorderStyle::bsSizeable;
+  if (!form) return false;
+  const TFormBorderStyle border = form->BorderStyle();
+  return (border == TFormBorderStyle::bsSizeable || border == TFormBorderStyle::bsSizeToolWin) &&
+         form->WindowState() != TWindowState::wsMaximized;
 }
 
 TRect TVmStatusBar::GripRect() const { return TRect{Width() - kGripWidth, 0, Width(), Height()}; }

@@ -1,8 +1,8 @@
 // The window system behaves alike on both platforms where the framework
 // relies on it: timers (due order, no made-up ticks after a busy spell),
 // message-box flags and answers, when a form's OnActivate fires around the
-// plain and the platform message box, and popup menus that return before
-// the chosen item's click arrives from the queue.
+// plain and the platform message box, popup menus that return before the
+// chosen item's click arrives from the queue, and the maximised state.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -119,6 +119,25 @@ TEST_F(WindowContract, OnActivateFiresAfterPlainBoxesOnly) {
   app_->ShowPlainMessage("plain box");
   RunIdle(*platform_, 200);
   EXPECT_EQ(Count("activate"), 2);
+}
+
+TEST_F(WindowContract, AMaximisedFormReportsItUntilRestoredOrMinimised) {
+  TForm* form = nullptr;
+  app_->CreateForm(form);
+  form->SetClientSize(300, 200);
+  form->Show();
+  const TRect normal = form->BoundsRect();
+  EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+  form->SetWindowState(TWindowState::wsMaximized);
+  EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
+  EXPECT_GT(platform_->windows().ClientSize(form->Handle()).cx, 300);
+  EXPECT_EQ(form->ClientWidth(), platform_->windows().ClientSize(form->Handle()).cx);
+  form->SetWindowState(TWindowState::wsNormal);
+  EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+  EXPECT_EQ(platform_->windows().GetBounds(form->Handle()), normal);
+  form->SetWindowState(TWindowState::wsMaximized);
+  form->SetWindowState(TWindowState::wsMinimized);
+  EXPECT_EQ(form->WindowState(), TWindowState::wsMinimized);
 }
 
 TEST_F(WindowContract, PopupReturnsBeforeTheChosenItemsClick) {

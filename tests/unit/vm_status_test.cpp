@@ -151,10 +151,12 @@ void ExpectGripOverLastPane(testing::HeadlessApp& env, TVmStatusBar& bar, TVmSta
   constexpr TColor kRed = 0x0000FF;
   last.SetColor(kRed);
   last.SetTransparent(false);
+  ASSERT_EQ(last.Left() + last.Width(), bar.Width());
   auto shot = env.windows().Render(bar.Handle());
-  EXPECT_EQ(shot->GetPixelAt(482, 7), grip ? ColorToRGB(clBtnHighlight) : kRed);
-  EXPECT_EQ(shot->GetPixelAt(480, 5), grip ? ColorToRGB(clBtnShadow) : kRed);
-  EXPECT_EQ(shot->GetPixelAt(478, 9), kRed);  // between the squares
+  const int right = bar.Width();
+  EXPECT_EQ(shot->GetPixelAt(right - 4, 7), grip ? ColorToRGB(clBtnHighlight) : kRed);
+  EXPECT_EQ(shot->GetPixelAt(right - 6, 5), grip ? ColorToRGB(clBtnShadow) : kRed);
+  EXPECT_EQ(shot->GetPixelAt(right - 8, 9), kRed);  // between the squares
 }
 
 // Clicks at column x of the pane; returns (clicked, sizing started).
@@ -189,6 +191,35 @@ TEST_F(SizeableStatusBar, TheGripIsDrawnOverTheLastPaneAndTakesItsStrip) {
   EXPECT_EQ(ClickPaneAt(env_, *home_, 8), std::make_pair(true, false));
   // Not the last pane: nothing of it belongs to the grip.
   EXPECT_EQ(ClickPaneAt(env_, *pane2_, pane2_->Width() - 1), std::make_pair(true, false));
+}
+
+TEST_F(SizeableStatusBar, NoGripWhileTheFormIsMaximised) {
+  home_->SetAlign(TAlign::alClient);  // the last pane keeps reaching the bar's end
+  form_->SetWindowState(TWindowState::wsMaximized);
+  ASSERT_EQ(form_->WindowState(), TWindowState::wsMaximized);
+  ASSERT_GT(bar_->Width(), 486);
+  EXPECT_FALSE(bar_->GripAllowed());
+  ExpectGripOverLastPane(env_, *bar_, *home_, false);
+  EXPECT_EQ(ClickPaneAt(env_, *home_, home_->Width() - 1), std::make_pair(true, false));
+  form_->SetWindowState(TWindowState::wsNormal);
+  EXPECT_TRUE(bar_->GripAllowed());
+  ExpectGripOverLastPane(env_, *bar_, *home_, true);
+}
+
+TEST(StatusBarGrip, ASizeableToolWindowHasTheGripUnlessItIsTurnedOff) {
+  testing::HeadlessApp env;
+  auto* form = new TForm(&env.app());
+  form->SetBorderStyle(TFormBorderStyle::bsSizeToolWin);
+  form->SetClientSize(300, 60);
+  form->AfterConstruction();
+  auto* bar = new TVmStatusBar(form);
+  bar->SetParent(form);
+  form->Show();
+  auto light = [&] { return env.windows().Render(bar->Handle())->GetPixelAt(bar->Width() - 4, 7); };
+  EXPECT_TRUE(bar->GripAllowed());
+  EXPECT_EQ(light(), ColorToRGB(clBtnHighlight));
+  bar->SetShowSizeGrip(false);
+  EXPECT_EQ(light(), ColorToRGB(clBtnFace));
 }
 
 TEST(StatusBarPanes, ProportionalPanesGrowWithTheBar) {

@@ -19,6 +19,8 @@ struct HeadlessWindowSystem::Window {
   bool visible = false;
   bool enabled = true;
   bool minimized = false;
+  bool maximized = false;
+  TRect restoredBounds;  // while maximised
   bool hiddenByOwner = false;  // an owned form hidden while its owner is minimised
   bool topMost = false;
   std::uintptr_t parent = 0;  // controls

@@ -27,6 +27,8 @@ TRect FrameInsets(const WindowSpec& params) {
       return {};
     case FormBorder::Single:
       return {3, 22, 3, 3};
+    case FormBorder::SizeableTool:
+      return {4, 19, 4, 4};
     case FormBorder::Sizeable:
       break;
   }
@@ -323,10 +325,17 @@ void HeadlessWindowSystem::Show(WindowHandle window, ShowCommand command) {
       if (lostActive) Activate(nullptr);
       return;
     }
+    case ShowCommand::Maximize:
+      if (topLevel) ShowMaximized(w);
+      return;
     case ShowCommand::Restore: {
       if (!topLevel) return;
       w.visible = true;
       if (!w.minimized) {
+        if (w.maximized) {
+          RestoreFromMaximized(w);
+          if (!Find(window)) return;
+        }
         if (w.params.kind == WindowKind::Form) Activate(&w);
         return;
       }

@@ -40,6 +40,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   void Show(WindowHandle window, ShowCommand command) override;
   bool IsVisible(WindowHandle window) override;
   bool IsWindowMinimized(WindowHandle window) override;
+  bool IsWindowMaximized(WindowHandle window) override;
   void SetEnabled(WindowHandle window, bool enabled) override;
   bool IsEnabled(WindowHandle window) override;
   void SetTopMost(WindowHandle window, bool topMost) override;
@@ -221,6 +222,9 @@ class HeadlessWindowSystem final : public WindowSystem {
   void Guard(const std::function<void()>& action);
   void PaintInto(Window& w, Surface& surface, TPoint origin);
   void DestroyTree(Window& w);
+  // Maximising fills the work area; restoring puts the window back.
+  void ShowMaximized(Window& w);
+  void RestoreFromMaximized(Window& w);
 
   HeadlessClock& clock_;
   Platform& platform_;  // not owned; owns this object

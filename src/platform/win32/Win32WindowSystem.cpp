@@ -93,7 +93,8 @@ DWORD StyleFor(const WindowSpec& params) {
       switch (params.border) {
         case FormBorder::None: style |= WS_POPUP; break;
         case FormBorder::Single: style |= WS_CAPTION; break;
-        case FormBorder::Sizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
+        case FormBorder::Sizeable:
+        case FormBorder::SizeableTool: style |= WS_CAPTION | WS_THICKFRAME; break;
       }
       if (params.border != FormBorder::None && params.systemMenu) {
         style |= WS_SYSMENU;
@@ -117,8 +118,9 @@ DWORD StyleFor(const WindowSpec& params) {
 }
 
 DWORD ExStyleFor(const WindowSpec& params) {
-  if (params.kind == WindowKind::Form && params.topMost) return WS_EX_TOPMOST;
-  return 0;
+  if (params.kind != WindowKind::Form) return 0;
+  return (params.topMost ? WS_EX_TOPMOST : 0) |
+         (params.border == FormBorder::SizeableTool ? WS_EX_TOOLWINDOW : 0);
 }
 
 SYSTEMTIME ToSystemTime(const LocalTime& t) {
@@ -588,6 +590,7 @@ void Win32WindowSystem::Show(WindowHandle window, ShowCommand command) {
     case ShowCommand::ShowNoActivate: cmd = SW_SHOWNA; break;
     case ShowCommand::Minimize: cmd = SW_MINIMIZE; break;
     case ShowCommand::Restore: cmd = SW_RESTORE; break;
+    case ShowCommand::Maximize: cmd = SW_MAXIMIZE; break;
   }
   HWND hwnd = ToHwnd(window);
   ShowWindow(hwnd, cmd);
@@ -600,6 +603,7 @@ void Win32WindowSystem::Show(WindowHandle window, ShowCommand command) {
 
 bool Win32WindowSystem::IsVisible(WindowHandle window) { return IsWindowVisible(ToHwnd(window)); }
 bool Win32WindowSystem::IsWindowMinimized(WindowHandle window) { return IsIconic(ToHwnd(window)); }
+bool Win32WindowSystem::IsWindowMaximized(WindowHandle window) { return IsZoomed(ToHwnd(window)); }
 void Win32WindowSystem::SetEnabled(WindowHandle window, bool enabled) {
   EnableWindow(ToHwnd(window), enabled ? TRUE : FALSE);
 }

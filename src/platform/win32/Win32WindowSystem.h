@@ -32,6 +32,7 @@ class Win32WindowSystem final : public WindowSystem {
   void Show(WindowHandle window, ShowCommand command) override;
   bool IsVisible(WindowHandle window) override;
   bool IsWindowMinimized(WindowHandle window) override;
+  bool IsWindowMaximized(WindowHandle window) override;
   void SetEnabled(WindowHandle window, bool enabled) override;
   bool IsEnabled(WindowHandle window) override;
   void SetTopMost(WindowHandle window, bool topMost) override;
