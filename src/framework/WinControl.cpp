@@ -332,10 +332,16 @@ void TWinControl::DoEnter() { OnEnter(this); }
 void TWinControl::DoExit() { OnExit(this); }
 
 void TWinControl::PaintControls(TCanvas& canvas) {
+  // A child outside what is being painted is left alone: all its drawing
+  // would be clipped away (a clock second repaints one status pane).
+  const TRect clip = canvas.ClipRect();
   for (TControl* c : std::vector<TControl*>(controls_)) {
     if (c->IsWindowed() || !c->Visible()) continue;
     TRect b = c->BoundsRect();
-    if (b.IsEmpty()) continue;
+    if (b.IsEmpty() || b.right <= clip.left || clip.right <= b.left || b.bottom <= clip.top ||
+        clip.bottom <= b.top) {
+      continue;
+    }
     int saved = canvas.SaveState();
     canvas.IntersectClipRect(b);
     canvas.OffsetViewportOrigin(b.left, b.top);
