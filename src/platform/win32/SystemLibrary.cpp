@@ -74,6 +74,10 @@ CommonControlsApi LoadCommonControls(const SystemLibrary& library) {
 }  // namespace
 
 const CommonControlsApi& CommonControls() {
+  // The common controls pull in msimg32 by name when they first draw (a
+  // delay load, which Wine at least does not keep to System32). Loaded from
+  // System32 first, that request finds this copy instead of a planted one.
+  static const SystemLibrary imaging(L"msimg32.dll");
   static const SystemLibrary library(L"comctl32.dll");
   static const CommonControlsApi api = LoadCommonControls(library);
   return api;
