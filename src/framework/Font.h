@@ -6,6 +6,7 @@
 
 #include "framework/Events.h"
 #include "platform/Geometry.h"
+#include "platform/LiveObjects.h"
 #include "platform/Surface.h"
 
 namespace tandrel {
@@ -54,6 +55,7 @@ class TFont : public TObject {
   bool italic_ = false;
   bool underline_ = false;
   TColor color_ = clWindowText;
+  platform::LiveObject live_{platform::LiveKind::Font};
 };
 
 }  // namespace tandrel

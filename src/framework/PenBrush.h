@@ -5,6 +5,7 @@
 
 #include "framework/Events.h"
 #include "platform/Geometry.h"
+#include "platform/LiveObjects.h"
 
 namespace tandrel {
 
@@ -30,6 +31,7 @@ class TPen : public TObject {
   TColor color_ = clBlack;
   int width_ = 1;
   TPenStyle style_ = psSolid;
+  platform::LiveObject live_{platform::LiveKind::Pen};
 };
 
 class TBrush : public TObject {
@@ -60,6 +62,7 @@ class TBrush : public TObject {
   TBrushStyle style_ = bsSolid;
   bool hasPattern_ = false;
   Pattern pattern_{};
+  platform::LiveObject live_{platform::LiveKind::Brush};
 };
 
 }  // namespace tandrel

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/LiveObjects.h"
 
 namespace tandrel::platform {
 
@@ -22,6 +23,7 @@ class ClipRegion {
 
  private:
   std::vector<TRect> rects_;  // disjoint, none empty
+  LiveObject live_{LiveKind::Region};
 };
 
 TRect IntersectRects(const TRect& a, const TRect& b);

@@ -67,6 +67,7 @@ class HeadlessIcon final : public IconHandle {
  private:
   RasterSurface color_;
   RasterSurface mask_;
+  LiveObject live_{LiveKind::Icon};
 };
 
 }  // namespace
@@ -75,7 +76,9 @@ HeadlessPainting::HeadlessPainting() : colors_(kClassicScheme) {}
 
 std::unique_ptr<Surface> HeadlessPainting::CreateBitmapSurface(int width, int height,
                                                                bool monochrome) {
-  return std::make_unique<RasterSurface>(width, height, monochrome, clBlack);
+  auto surface = std::make_unique<RasterSurface>(width, height, monochrome, clBlack);
+  surface->CountAsDeviceContext();
+  return surface;
 }
 
 TColor HeadlessPainting::ResolveSystemColor(int index) {

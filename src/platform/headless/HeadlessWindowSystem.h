@@ -187,6 +187,16 @@ class HeadlessWindowSystem final : public WindowSystem {
   TPoint TooltipPosition() const { return tooltipAt_; }
   Cursor CurrentCursor() const { return cursor_; }
   std::optional<int> QuitCode() const { return quitCode_; }
+  std::size_t LiveWindowCount() const { return windows_.size(); }
+  std::size_t LiveTimerCount() const { return timers_.size(); }
+  // Forgets the recorded calls, messages, boxes and menus (a long run's
+  // records would otherwise grow without end).
+  void ClearRecords() {
+    calls_.clear();
+    sent_.clear();
+    messageBoxes_.clear();
+    menus_.clear();
+  }
 
   // Paints a window and its children (as the screen would show its client
   // area) into a new raster surface. Needs the painting service.

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "platform/LiveObjects.h"
 #include "platform/Surface.h"
 #include "platform/headless/ClipRegion.h"
 
@@ -71,6 +73,8 @@ class RasterSurface final : public Surface {
   TColor RawPixel(int x, int y) const;
   void SetRawPixel(int x, int y, TColor rgb);
   const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+  // Counts this surface as a device context as well (one handed out for drawing).
+  void CountAsDeviceContext() { deviceContext_.emplace(LiveKind::DeviceContext); }
   TColor BackgroundRgb() const { return state_.backColor; }
   TColor TextColorRgb() const { return state_.textColor; }
 
@@ -118,6 +122,8 @@ class RasterSurface final : public Surface {
   std::vector<std::uint32_t> pixels_;
   DeviceState state_;
   std::vector<DeviceState> saved_;
+  LiveObject bitmap_{LiveKind::Bitmap};
+  std::optional<LiveObject> deviceContext_;
 };
 
 }  // namespace tandrel::platform
