@@ -76,6 +76,7 @@ class Soak : public FormTandrelFixture {
     env_.platform().shell().notifyCalls.clear();
     env_.platform().shell().executeCalls.clear();
     env_.platform().power().calls.clear();
+    env_.platform().executionState().calls.clear();
   }
   std::size_t PowerCalls() { return env_.platform().power().calls.size(); }
   std::size_t Suspends() {
