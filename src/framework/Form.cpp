@@ -195,6 +195,20 @@ void TCustomForm::Close() {
 
 void TCustomForm::SetActiveControl(TWinControl* control) { activeControl_ = control; }
 
+void TCustomForm::ControlFocused(TWinControl* control) {
+  if (enteredControl_ == control) return;
+  TWinControl* previous = enteredControl_;
+  enteredControl_ = nullptr;
+  if (previous) previous->DoExit();
+  if (enteredControl_) return;  // the exit handler moved the focus on itself
+  enteredControl_ = control;
+  if (control) control->DoEnter();
+}
+
+void TCustomForm::ControlGone(TWinControl* control) {
+  if (enteredControl_ == control) enteredControl_ = nullptr;
+}
+
 bool TCustomForm::DialogKey(int key, TShiftState shift) {
   using namespace platform;
   if (key == vk::kTab && !(shift & (shift::kAlt | shift::kCtrl))) {
@@ -289,6 +303,7 @@ void TCustomForm::WindowMoved(const TRect& bounds) {
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == TOperation::opRemove && component == activeControl_) activeControl_ = nullptr;
+  if (operation == TOperation::opRemove && component == enteredControl_) enteredControl_ = nullptr;
 }
 
 }  // namespace tandrel

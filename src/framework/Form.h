@@ -75,6 +75,13 @@ class TCustomForm : public TWinControl {
   bool DialogKey(int key, TShiftState shift);
   bool DialogChar(char32_t ch);
 
+  // The window focus arrived at `control`: when it is not the control last
+  // entered, that one exits and `control` enters.
+  void ControlFocused(TWinControl* control);
+  // The control that entered last and has not exited.
+  TWinControl* EnteredControl() const { return enteredControl_; }
+  void ControlGone(TWinControl* control);
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
   TNotifyEvent OnActivate;
@@ -113,6 +120,7 @@ class TCustomForm : public TWinControl {
   TPosition position_ = TPosition::poDesigned;
   TModalResult modalResult_ = mrNone;
   TWinControl* activeControl_ = nullptr;  // not owned
+  TWinControl* enteredControl_ = nullptr;  // not owned
   bool placed_ = false;
 };
 

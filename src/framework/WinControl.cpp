@@ -23,6 +23,7 @@ TMouseButton ToButton(platform::MouseButton b) {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  if (TCustomForm* form = GetParentForm(); form && form != this) form->ControlGone(this);
   // Children that outlive this control (owned elsewhere) lose their parent.
   for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
   DestroyHandle();
@@ -452,7 +453,8 @@ bool TWinControl::WindowKeyDown(int key, unsigned shiftState) {
   }
   int k = key;
   KeyDown(k, shiftState);
-  return true;
+  // A key the control consumed (set to 0) is kept from a native control.
+  return k == 0;
 }
 
 bool TWinControl::WindowKeyUp(int key, unsigned shiftState) {
@@ -461,23 +463,26 @@ bool TWinControl::WindowKeyUp(int key, unsigned shiftState) {
   return true;
 }
 
-void TWinControl::WindowChar(char32_t ch, unsigned shiftState) {
+char32_t TWinControl::WindowChar(char32_t ch, unsigned shiftState) {
   TCustomForm* form = GetParentForm();
   if (shiftState & platform::shift::kAlt) {
     if (form) form->DialogChar(ch);
-    return;
+    return 0;
   }
   char32_t c = ch;
   KeyPress(c);
-  if (c != 0 && !WantsChars() && form) form->DialogChar(c);
+  if (c != 0 && !WantsChars() && form && form->DialogChar(c)) return 0;
+  return c;
 }
 
 void TWinControl::WindowFocusChanged(bool focused) {
+  // Entering and leaving are changes of the control within its form: the
+  // focus leaving the program and coming back to the same control is neither.
   if (focused) {
-    if (TCustomForm* form = GetParentForm(); form && form != this) form->SetActiveControl(this);
-    DoEnter();
-  } else {
-    DoExit();
+    if (TCustomForm* form = GetParentForm(); form && form != this) {
+      form->SetActiveControl(this);
+      form->ControlFocused(this);
+    }
   }
   Invalidate();
 }

@@ -122,6 +122,7 @@ class TWinControl : public TControl, private platform::WindowHandler {
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   friend class TControl;
+  friend class TCustomForm;  // runs DoEnter and DoExit as the focus moves
 
   // The control that has the mouse captured (this or a windowless child).
   TControl* captureControl_ = nullptr;
@@ -142,7 +143,7 @@ class TWinControl : public TControl, private platform::WindowHandler {
   void WindowCaptureLost() final;
   bool WindowKeyDown(int key, unsigned shiftState) final;
   bool WindowKeyUp(int key, unsigned shiftState) final;
-  void WindowChar(char32_t ch, unsigned shiftState) final;
+  char32_t WindowChar(char32_t ch, unsigned shiftState) final;
   void WindowFocusChanged(bool focused) final;
   bool WindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                      std::intptr_t& result) final;
@@ -154,6 +155,7 @@ class TWinControl : public TControl, private platform::WindowHandler {
   bool WindowQueryEndSession() override { return true; }
   void WindowEndSession(bool ending) override { (void)ending; }
   void WindowDateTimeChanged() override {}
+  void WindowEditChanged() override {}
 
   void CreateHandle();
 

@@ -4,6 +4,7 @@
 // headless simulates it in memory for scripted tests.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -30,7 +31,10 @@ enum class WindowKind {
   AppOwner,        // hidden top-level window that owns the forms and the taskbar button
   DateTimePicker,  // the native date-time picker
   ProgressBar,     // the native progress bar
+  Edit,            // the native single-line edit
 };
+
+enum class EditAlign { Left, Center, Right };
 
 // SizeableTool: a sizeable tool window (thin caption, no taskbar button).
 enum class FormBorder { Sizeable, Single, None, SizeableTool };
@@ -61,6 +65,19 @@ struct WindowSpec {
   bool timeKind = false;
   // Progress bar: continuous bar instead of blocks.
   bool smooth = false;
+  // Edit: text alignment, the sunken client edge (two pixels of frame that
+  // WindowNcPaint may draw over) and whether the user may change the text.
+  EditAlign editAlign = EditAlign::Left;
+  bool clientEdge = false;
+  bool readOnly = false;
+};
+
+// The selection of an edit in bytes of its UTF-8 text; the caret is at
+// `end` (a backward selection is reported in order).
+struct EditSelection {
+  std::size_t start = 0;
+  std::size_t end = 0;
+  friend bool operator==(EditSelection, EditSelection) = default;
 };
 
 enum class MouseButton { Left, Right, Middle };
@@ -105,6 +122,11 @@ enum class ShowCommand { Hide, Show, ShowNoActivate, Minimize, Restore, Maximize
 // Raw messages that the framework names (Windows WM_* values).
 namespace msg {
 inline constexpr unsigned kNull = 0x0000;
+inline constexpr unsigned kSetText = 0x000C;
+inline constexpr unsigned kCut = 0x0300;
+inline constexpr unsigned kCopy = 0x0301;
+inline constexpr unsigned kPaste = 0x0302;
+inline constexpr unsigned kUndo = 0x0304;
 inline constexpr unsigned kQueryEndSession = 0x0011;
 inline constexpr unsigned kEndSession = 0x0016;
 inline constexpr unsigned kSysCommand = 0x0112;
@@ -160,10 +182,13 @@ class WindowHandler {
   virtual void WindowMouseLeave() {}
   virtual void WindowCaptureLost() {}
 
-  // Keyboard. Return true when the key was handled.
+  // Keyboard. Return true when the key was handled (native controls then
+  // do not see it).
   virtual bool WindowKeyDown(int key, unsigned shiftState) { (void)key, (void)shiftState; return false; }
   virtual bool WindowKeyUp(int key, unsigned shiftState) { (void)key, (void)shiftState; return false; }
-  virtual void WindowChar(char32_t ch, unsigned shiftState) { (void)ch, (void)shiftState; }
+  // A typed character; returns what is left of it for the platform's own
+  // processing (native edits insert it), 0 when it was taken or refused.
+  virtual char32_t WindowChar(char32_t ch, unsigned shiftState) { (void)shiftState; return ch; }
 
   virtual void WindowFocusChanged(bool focused) { (void)focused; }
   // A top-level window became (or stopped being) the active window.
@@ -181,6 +206,8 @@ class WindowHandler {
 
   // The user changed a date-time picker.
   virtual void WindowDateTimeChanged() {}
+  // The text of an edit changed (typing, clipboard, undo or WM_SETTEXT).
+  virtual void WindowEditChanged() {}
 
   // Any other message (registered, posted, application range, WM_SYSCOMMAND).
   // Return true and set `result` when handled; otherwise the platform's
@@ -301,6 +328,18 @@ class WindowSystem {
   virtual void SetProgress(WindowHandle bar, int min, int max, int position) = 0;
   virtual void SetPickerValue(WindowHandle picker, const LocalTime& value) = 0;
   virtual LocalTime GetPickerValue(WindowHandle picker) = 0;
+  virtual EditSelection GetEditSelection(WindowHandle edit) = 0;
+  // Offsets past the end mean the end; the caret goes to `end`.
+  virtual void SetEditSelection(WindowHandle edit, std::size_t start, std::size_t end) = 0;
+  // Replaces the selection as typing would (one change notification).
+  virtual void ReplaceEditSelection(WindowHandle edit, const std::string& text) = 0;
+  virtual void SetEditReadOnly(WindowHandle edit, bool readOnly) = 0;
+  // Background and text colours of an edit (RGB, system colours resolved).
+  virtual void SetEditColors(WindowHandle edit, TColor background, TColor text) = 0;
+
+  // The clipboard's text ("" when it holds none) and replacing it.
+  virtual std::string ClipboardText() = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
 
   // The window's (and taskbar button's) icon: the application's own.
   virtual void SetAppIcon(WindowHandle window) = 0;

@@ -1,8 +1,6 @@
-// The framed edit: the editable window text with selection and caret, the
-// keys that edit it, the colour by state and the custom non-client frame.
-#include <algorithm>
-
-#include "framework/Bitmap.h"
+// The framed edit: the platform's edit with the colour by state, the
+// custom non-client frame, Enter as Tab, Ctrl+A, and pastes and cuts that
+// a descendant may refuse.
 #include "framework/Form.h"
 #include "widgets/VmBorders.h"
 #include "widgets/VmEdit.h"
@@ -13,157 +11,30 @@ namespace tandrel {
 
 namespace {
 
-constexpr int kDeleteKey = 0x2E;  // VK_DELETE
-constexpr int kHomeKey = 0x24;    // VK_HOME
-constexpr int kEndKey = 0x23;     // VK_END
-constexpr int kTextPadding = 2;
-
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-std::string EncodeUtf8(char32_t ch) {
-  std::string out;
-  if (ch < 0x80) {
-    out += static_cast<char>(ch);
-  } else if (ch < 0x800) {
-    out += static_cast<char>(0xC0 | (ch >> 6));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  } else if (ch < 0x10000) {
-    out += static_cast<char>(0xE0 | (ch >> 12));
-    out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (ch >> 18));
-    out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  }
-  return out;
-}
-
-std::size_t PreviousBoundary(const std::string& text, std::size_t pos) {
-  if (pos == 0) return 0;
-  --pos;
-  while (pos > 0 && IsContinuationByte(text[pos])) --pos;
-  return pos;
-}
-
-std::size_t NextBoundary(const std::string& text, std::size_t pos) {
-  if (pos >= text.size()) return text.size();
-  ++pos;
-  while (pos < text.size() && IsContinuationByte(text[pos])) ++pos;
-  return pos;
-}
+constexpr int kKeyA = 'A';
+constexpr char32_t kCtrlA = 0x01;
 
 }  // namespace
 
-TVmCustomEdit::TVmCustomEdit(TComponent* owner) : TCustomControl(owner) {
+TVmCustomEdit::TVmCustomEdit(TComponent* owner) : TCustomEdit(owner) {
   SetBounds(0, 0, 65, 21);
   SetColor(clWindow);
-  SetTabStop(true);
   SetCursor(TCursor::IBeam);
 }
 
-// --- Text, selection and editing ---
-
-void TVmCustomEdit::ClampSelection() {
-  const std::size_t size = Text().size();
-  selStart_ = std::min(selStart_, size);
-  selLength_ = std::min(selLength_, size - selStart_);
-}
-
-void TVmCustomEdit::SetSelStart(int value) {
-  selStart_ = static_cast<std::size_t>(std::max(value, 0));
-  selLength_ = 0;
-  ClampSelection();
-  Invalidate();
-}
-
-void TVmCustomEdit::SetSelLength(int value) {
-  selLength_ = static_cast<std::size_t>(std::max(value, 0));
-  ClampSelection();
-  Invalidate();
-}
-
-std::string TVmCustomEdit::SelText() const { return Text().substr(selStart_, selLength_); }
-
-void TVmCustomEdit::SetSelText(std::string_view text) { ReplaceRange(selStart_, selLength_, text); }
-
-void TVmCustomEdit::SelectAll() {
-  selStart_ = 0;
-  selLength_ = Text().size();
-  Invalidate();
-}
-
-void TVmCustomEdit::PasteText(std::string_view text) {
-  if (readOnly_) return;
-  SetSelText(text);
-}
-
-void TVmCustomEdit::CutSelection() {
-  if (readOnly_ || selLength_ == 0) return;
-  SetSelText("");
-}
-
-void TVmCustomEdit::ReplaceRange(std::size_t start, std::size_t length, std::string_view text) {
-  std::string value = Text();
-  start = std::min(start, value.size());
-  length = std::min(length, value.size() - start);
-  value.replace(start, length, text);
-  // The caret goes after the insertion before OnChange sees the new text.
-  selStart_ = start + text.size();
-  selLength_ = 0;
-  if (value == Text()) {
-    Invalidate();
-    return;
-  }
-  SetText(value);
-}
-
-void TVmCustomEdit::TextChanged() {
-  ClampSelection();
-  TCustomControl::TextChanged();
-  Change();
-}
-
 void TVmCustomEdit::Change() {
-  if (!ChangeSuppressed()) OnChange(this);
+  if (!ChangeSuppressed()) TCustomEdit::Change();
 }
 
-bool TVmCustomEdit::WantsKey(int key) const {
-  using namespace platform::vk;
-  return key == kLeft || key == kRight || key == kHomeKey || key == kEndKey || key == kDeleteKey;
-}
+// --- Keys and the clipboard ---
 
 void TVmCustomEdit::KeyDown(int& key, TShiftState shift) {
-  TCustomControl::KeyDown(key, shift);
-  const std::string& text = Text();
-  const std::size_t caret = selStart_ + selLength_;
-  switch (key) {
-    case platform::vk::kLeft:
-      selStart_ = selLength_ > 0 ? selStart_ : PreviousBoundary(text, caret);
-      selLength_ = 0;
-      break;
-    case platform::vk::kRight:
-      selStart_ = selLength_ > 0 ? caret : NextBoundary(text, caret);
-      selLength_ = 0;
-      break;
-    case kHomeKey:
-      selStart_ = 0;
-      selLength_ = 0;
-      break;
-    case kEndKey:
-      selStart_ = text.size();
-      selLength_ = 0;
-      break;
-    case kDeleteKey:
-      if (readOnly_) break;
-      if (selLength_ > 0) ReplaceRange(selStart_, selLength_, "");
-      else if (caret < text.size()) ReplaceRange(caret, NextBoundary(text, caret) - caret, "");
-      break;
-    default:
-      return;
+  TCustomEdit::KeyDown(key, shift);
+  // The classic edit has no select-all key.
+  if (key == kKeyA && (shift & platform::shift::kCtrl) && !(shift & platform::shift::kAlt)) {
+    SelectAll();
+    key = 0;
   }
-  Invalidate();
 }
 
 void TVmCustomEdit::FilterKey(char32_t& ch) {
@@ -172,22 +43,39 @@ void TVmCustomEdit::FilterKey(char32_t& ch) {
     if (TCustomForm* form = GetParentForm()) form->SelectNext(this, true, true);
     return;
   }
-  TCustomControl::KeyPress(ch);
+  TCustomEdit::KeyPress(ch);
 }
 
 void TVmCustomEdit::KeyPress(char32_t& ch) {
-  FilterKey(ch);
-  if (ch == 0 || readOnly_) return;
-  if (ch == U'\b') {
-    if (selLength_ > 0) {
-      ReplaceRange(selStart_, selLength_, "");
-    } else if (selStart_ > 0) {
-      std::size_t from = PreviousBoundary(Text(), selStart_);
-      ReplaceRange(from, selStart_ - from, "");
-    }
-  } else if (ch >= 0x20 && ch != 0x7F) {
-    ReplaceRange(selStart_, selLength_, EncodeUtf8(ch));
+  // Ctrl+A was done on its key-down; a Tab has moved the focus on already.
+  if (ch == kCtrlA || ch == U'\t') {
+    ch = 0;
+    return;
   }
+  FilterKey(ch);
+}
+
+std::string TVmCustomEdit::TextAfterPaste(const std::string& inserted) const {
+  std::string text = Text();
+  const auto start = std::min(static_cast<std::size_t>(SelStart()), text.size());
+  const auto length = std::min(static_cast<std::size_t>(SelLength()), text.size() - start);
+  // A single-line edit takes the first line only.
+  text.replace(start, length, inserted.substr(0, inserted.find_first_of("\r\n")));
+  return text;
+}
+
+bool TVmCustomEdit::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                  std::intptr_t& result) {
+  if (message == platform::msg::kPaste || message == platform::msg::kCut) {
+    const bool refused =
+        ReadOnly() ||
+        !AcceptsEditResult(TextAfterPaste(message == platform::msg::kPaste ? Windows().ClipboardText() : ""));
+    if (refused) {
+      result = 0;
+      return true;
+    }
+  }
+  return TCustomEdit::HandleMessage(message, wParam, lParam, result);
 }
 
 // --- Focus, mouse, state colours ---
@@ -196,12 +84,11 @@ void TVmCustomEdit::FramedEnter() {
   hasFocus_ = true;
   if (frameHotTrack_) RefreshFrame();
   ApplyStateColor();
-  if (autoSelect_) SelectAll();
-  TCustomControl::DoEnter();
+  TCustomEdit::DoEnter();
 }
 
 void TVmCustomEdit::FramedExit() {
-  TCustomControl::DoExit();
+  TCustomEdit::DoExit();
   hasFocus_ = false;
   if (frameHotTrack_) RefreshFrame();
   ApplyStateColor();
@@ -210,29 +97,15 @@ void TVmCustomEdit::FramedExit() {
 void TVmCustomEdit::DoEnter() { FramedEnter(); }
 void TVmCustomEdit::DoExit() { FramedExit(); }
 
-void TVmCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == TMouseButton::mbLeft && Enabled()) {
-    const bool hadFocus = hasFocus_;
-    SetFocus();
-    // The first click into the field keeps the select-all of the entry.
-    if (hadFocus || !autoSelect_) {
-      selStart_ = OffsetAtX(x);
-      selLength_ = 0;
-      Invalidate();
-    }
-  }
-  TCustomControl::MouseDown(button, shift, x, y);
-}
-
 void TVmCustomEdit::MouseEnter() {
-  TCustomControl::MouseEnter();
+  TCustomEdit::MouseEnter();
   mouseInside_ = true;
   if (frameHotTrack_) RefreshFrame();
   ApplyStateColor();
 }
 
 void TVmCustomEdit::MouseLeave() {
-  TCustomControl::MouseLeave();
+  TCustomEdit::MouseLeave();
   mouseInside_ = false;
   if (frameHotTrack_) RefreshFrame();
   ApplyStateColor();
@@ -244,8 +117,8 @@ void TVmCustomEdit::ApplyStateColor() {
   if (!Enabled()) {
     color = disabledColor_;
   } else if (hasFocus_) {
-    color = readOnly_ && readOnlyColorOnFocus_ ? readOnlyColor_ : focusColor_;
-  } else if (readOnly_) {
+    color = ReadOnly() && readOnlyColorOnFocus_ ? readOnlyColor_ : focusColor_;
+  } else if (ReadOnly()) {
     color = readOnlyColor_;
   }
   applyingColor_ = true;
@@ -258,32 +131,31 @@ void TVmCustomEdit::ColorChanged() {
     if (focusColor_ == restColor_) focusColor_ = Color();
     restColor_ = Color();
   }
-  TCustomControl::ColorChanged();
+  TCustomEdit::ColorChanged();
   RefreshFrame();
 }
 
 void TVmCustomEdit::EnabledChanged() {
-  TCustomControl::EnabledChanged();
+  TCustomEdit::EnabledChanged();
   ApplyStateColor();
   RefreshFrame();
 }
 
+void TVmCustomEdit::BoundsChanged(bool resized) {
+  TCustomEdit::BoundsChanged(resized);
+  if (resized) RefreshFrame();
+}
+
 void TVmCustomEdit::Loaded() {
-  TCustomControl::Loaded();
+  TCustomEdit::Loaded();
   ApplyStateColor();
   RefreshFrame();
 }
 
 void TVmCustomEdit::SetReadOnly(bool value) {
-  if (readOnly_ == value) return;
-  readOnly_ = value;
+  if (ReadOnly() == value) return;
+  TCustomEdit::SetReadOnly(value);
   ApplyStateColor();
-}
-
-void TVmCustomEdit::SetAlignment(TAlignment value) {
-  if (alignment_ == value) return;
-  alignment_ = value;
-  Invalidate();
 }
 
 void TVmCustomEdit::SetFocusColor(TColor value) {
@@ -301,7 +173,7 @@ void TVmCustomEdit::SetDisabledColor(TColor value) {
 void TVmCustomEdit::SetReadOnlyColor(TColor value) {
   if (readOnlyColor_ == value) return;
   readOnlyColor_ = value;
-  if (readOnly_) ApplyStateColor();
+  if (ReadOnly()) ApplyStateColor();
 }
 
 void TVmCustomEdit::SetReadOnlyColorOnFocus(bool value) {
@@ -324,12 +196,7 @@ void TVmCustomEdit::SetFrameVisible(bool value) {
   if (frameVisible_ == value) return;
   frameVisible_ = value;
   // The client edge changes the non-client band, so the window is made anew.
-  if (HandleAllocated() && !Loading()) {
-    const bool focused = Focused();
-    DestroyHandle();
-    HandleNeeded();
-    if (focused) SetFocus();
-  }
+  RecreateWindow();
   RefreshFrame();
 }
 
@@ -364,67 +231,6 @@ void TVmCustomEdit::PaintNonClient(TCanvas& canvas) {
   const bool hot = frameHotTrack_ && (hasFocus_ || mouseInside_);
   StrokeControlFrame(canvas, Width(), Height(), false, frameSides_, hot ? frameHotColor_ : frameColor_,
                      Color(), hot ? frameHotStyle_ : frameStyle_);
-}
-
-// --- Painting ---
-
-int TVmCustomEdit::TextOrigin(TCanvas& canvas) const {
-  const int width = canvas.TextWidth(Text());
-  switch (alignment_) {
-    case TAlignment::taRightJustify: return ClientWidth() - kTextPadding - width;
-    case TAlignment::taCenter: return (ClientWidth() - width) / 2;
-    case TAlignment::taLeftJustify: break;
-  }
-  return kTextPadding;
-}
-
-std::size_t TVmCustomEdit::OffsetAtX(int x) {
-  TBitmap measure(1, 1);
-  TCanvas& canvas = measure.Canvas();
-  canvas.Font.Assign(Font());
-  const std::string& text = Text();
-  const int origin = TextOrigin(canvas);
-  std::size_t best = 0;
-  int bestDistance = std::abs(x - origin);
-  for (std::size_t pos = NextBoundary(text, 0); pos <= text.size() && !text.empty();
-       pos = NextBoundary(text, pos)) {
-    int distance = std::abs(x - (origin + canvas.TextWidth(std::string_view(text).substr(0, pos))));
-    if (distance < bestDistance) {
-      best = pos;
-      bestDistance = distance;
-    }
-    if (pos == text.size()) break;
-  }
-  return best;
-}
-
-void TVmCustomEdit::Paint(TCanvas& canvas) {
-  const TRect client = ClientRect();
-  canvas.Brush.SetStyle(bsSolid);
-  canvas.Brush.SetColor(Color());
-  canvas.FillRect(client);
-  canvas.Font.Assign(Font());
-  if (!Enabled()) canvas.Font.SetColor(clGrayText);
-  const std::string& text = Text();
-  const int x = TextOrigin(canvas);
-  const int y = (client.Height() - canvas.TextHeight("Pp")) / 2;
-  canvas.Brush.SetStyle(bsClear);
-  canvas.TextOut(x, y, text);
-  const std::string_view view(text);
-  const int selLeft = x + canvas.TextWidth(view.substr(0, selStart_));
-  if (hasFocus_ && selLength_ > 0) {
-    const int selRight = x + canvas.TextWidth(view.substr(0, selStart_ + selLength_));
-    const TRect band{selLeft, y, selRight, y + canvas.TextHeight("Pp")};
-    canvas.Brush.SetStyle(bsSolid);
-    canvas.Brush.SetColor(clHighlight);
-    canvas.Font.SetColor(clHighlightText);
-    canvas.TextRect(band, selLeft, y, view.substr(selStart_, selLength_));
-  } else if (hasFocus_) {
-    canvas.Pen.SetColor(clWindowText);
-    canvas.MoveTo(selLeft, y);
-    canvas.LineTo(selLeft, y + canvas.TextHeight("Pp"));
-  }
-  canvas.Brush.SetStyle(bsSolid);
 }
 
 }  // namespace tandrel

@@ -1,15 +1,14 @@
-// Framed single-line edits. TVmCustomEdit is the editable text (the window
-// text) with selection, caret and the keys that edit it, colours by state
-// and a custom frame in the non-client area; TVmEdit publishes it;
+// Framed single-line edits. TVmCustomEdit is the platform's edit with
+// colours by state, a custom frame in the non-client area, the Enter-key
+// option and Ctrl+A; TVmEdit publishes it;
 // TVmNumericEdit holds one number, parsed from its text, filters typed keys
 // and clamps and reformats the number when the focus leaves.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "framework/WinControl.h"
+#include "framework/Edit.h"
 #include "platform/Locale.h"
 #include "widgets/VmDrawTypes.h"
 
@@ -17,34 +16,12 @@ namespace tandrel {
 
 using Extended = long double;
 
-class TVmCustomEdit : public TCustomControl {
+class TVmCustomEdit : public TCustomEdit {
  public:
   explicit TVmCustomEdit(TComponent* owner);
 
-  // Text: the window text. Setting a different text fires OnChange (not
-  // while loading, nor while ChangeSuppressed).
-  // Selection in bytes of the UTF-8 text; the caret sits at its end.
-  int SelStart() const { return static_cast<int>(selStart_); }
-  void SetSelStart(int value);
-  int SelLength() const { return static_cast<int>(selLength_); }
-  void SetSelLength(int value);
-  std::string SelText() const;
-  // Replaces the selection with `text` and puts the caret after it.
-  void SetSelText(std::string_view text);
-  void SelectAll();
-  int CaretPos() const { return static_cast<int>(selStart_ + selLength_); }
+  int CaretPos() const { return SelStart() + SelLength(); }
 
-  // Inserts clipboard text as a paste would (ignored while ReadOnly; not filtered).
-  void PasteText(std::string_view text);
-  // Removes the selection as a cut would (ignored while ReadOnly).
-  void CutSelection();
-
-  bool ReadOnly() const { return readOnly_; }
-  void SetReadOnly(bool value);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value);
-  bool AutoSelect() const { return autoSelect_; }
-  void SetAutoSelect(bool value) { autoSelect_ = value; }
   TColor FocusColor() const { return focusColor_; }
   void SetFocusColor(TColor value);
   TColor DisabledColor() const { return disabledColor_; }
@@ -53,6 +30,8 @@ class TVmCustomEdit : public TCustomControl {
   void SetReadOnlyColor(TColor value);
   bool ReadOnlyColorOnFocus() const { return readOnlyColorOnFocus_; }
   void SetReadOnlyColorOnFocus(bool value);
+  // Read-only edits show ReadOnlyColor.
+  void SetReadOnly(bool value);
   bool FrameVisible() const { return frameVisible_; }
   void SetFrameVisible(bool value);
   TFrameStyle FrameStyle() const { return frameStyle_; }
@@ -77,36 +56,36 @@ class TVmCustomEdit : public TCustomControl {
   // The custom frame is drawn (frame visible and no platform theme preferred).
   bool UseCustomFrame() const;
 
-  TNotifyEvent OnChange;
-
  protected:
-  // The displayed text changed (fires OnChange unless suppressed).
-  virtual void Change();
+  // Fires OnChange unless loading or ChangeSuppressed.
+  void Change() override;
   // A typed character before it goes into the text; set it to 0 to refuse
   // it. Handles Enter as Tab and fires OnKeyPress.
   virtual void FilterKey(char32_t& ch);
+  // Whether a paste or cut may leave `result` as the text; a refused one
+  // changes nothing.
+  virtual bool AcceptsEditResult(const std::string& result) { (void)result; return true; }
   // Colour for the current state (disabled, focused, read-only, at rest).
   void ApplyStateColor();
   void RefreshFrame();
   bool ChangeSuppressed() const { return Loading() || suppressChange_; }
   void SetSuppressChange(bool value) { suppressChange_ = value; }
 
-  void Paint(TCanvas& canvas) override;
+  bool ClientEdge() const override { return frameVisible_; }
   void PaintNonClient(TCanvas& canvas) override;
   int FrameWidth() const override { return frameVisible_ ? 2 : 0; }
-  bool WantsKey(int key) const override;
-  bool WantsChars() const override { return true; }
   void KeyDown(int& key, TShiftState shift) override;
   void KeyPress(char32_t& ch) override;
   void DoEnter() override;
   void DoExit() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseEnter() override;
   void MouseLeave() override;
-  void TextChanged() override;
   void EnabledChanged() override;
   void ColorChanged() override;
+  void BoundsChanged(bool resized) override;
   void Loaded() override;
+  bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) override;
 
   // The entry and exit steps of the framed edit, for descendants that run
   // their own steps around them.
@@ -114,19 +93,9 @@ class TVmCustomEdit : public TCustomControl {
   void FramedExit();
 
  private:
-  // Replaces [start, start+length) with `text`, caret after the insertion.
-  void ReplaceRange(std::size_t start, std::size_t length, std::string_view text);
-  void ClampSelection();
-  // The byte offset of the character boundary nearest to client x.
-  std::size_t OffsetAtX(int x);
-  // The left edge of the text in client coordinates, by Alignment.
-  int TextOrigin(TCanvas& canvas) const;
+  // The text a paste (or cut) of the selection would leave.
+  std::string TextAfterPaste(const std::string& inserted) const;
 
-  std::size_t selStart_ = 0;
-  std::size_t selLength_ = 0;
-  bool readOnly_ = false;
-  TAlignment alignment_ = TAlignment::taLeftJustify;
-  bool autoSelect_ = true;
   TColor focusColor_ = clWindow;
   TColor disabledColor_ = clBtnFace;
   TColor readOnlyColor_ = clInfoBk;
@@ -196,6 +165,8 @@ class TVmNumericEdit : public TVmEdit {
   std::string FormatDisplayText(Extended value) const;
   // Whether a typed character may go in at the caret (and selection).
   bool AcceptsKey(char32_t ch) const;
+  // Whether a whole text keeps to the typing rules (a paste or cut leaving it).
+  bool AcceptsText(std::string_view text) const;
 
   TVmRangeErrorEvent OnRangeError;
 
@@ -203,6 +174,7 @@ class TVmNumericEdit : public TVmEdit {
   // The value to keep on exit; false when leaving is refused.
   bool RangeCheckValue(Extended& value);
   void FilterKey(char32_t& ch) override;
+  bool AcceptsEditResult(const std::string& result) override;
   void DoEnter() override;
   void DoExit() override;
   void Loaded() override;

@@ -78,31 +78,64 @@ void TVmNumericEdit::SetDisplayFormat(const std::string& value) {
   if (!Loading()) SetText(FormatDisplayText(shown));
 }
 
-bool TVmNumericEdit::AcceptsKey(char32_t ch) const {
-  if (integersOnly_) {
+namespace {
+
+// The typing rules for a character going in at `selStart` over `selLength`
+// bytes of `text`.
+bool AcceptsKeyAt(char32_t ch, std::string_view text, std::size_t selStart, std::size_t selLength,
+                  bool integersOnly, const std::string& decimal) {
+  if (integersOnly) {
     const bool passes = (ch >= U'0' && ch <= U'9') || ch == U'(' || ch == U')' || ch == U'+' ||
                         ch == U'-' || (ch < 0x20 && ch != U'\r');
     if (!passes) return false;
   }
-  const std::string& text = Text();
-  const std::string selected = SelText();
-  const std::string decimal = UserFormats().decimalSeparator;
+  const std::string_view selected = text.substr(std::min(selStart, text.size()), selLength);
   if (decimal.size() == 1 && ch == static_cast<unsigned char>(decimal[0])) {
     const bool textHasOne = Contains(text, decimal);
-    if (SelLength() == 0 ? textHasOne : textHasOne && !Contains(selected, decimal)) return false;
+    if (selLength == 0 ? textHasOne : textHasOne && !Contains(selected, decimal)) return false;
   }
-  if (!integersOnly_) return true;
-  const bool textHasSign = text.find_first_of("+-") != std::string::npos;
+  if (!integersOnly) return true;
+  const bool textHasSign = text.find_first_of("+-") != std::string_view::npos;
   if (ch == U'+' || ch == U'-') {
-    if (SelStart() == 0 && !textHasSign) return true;
-    if (!text.empty() && SelLength() == static_cast<int>(text.size())) return true;
-    return SelStart() == 0 && SelLength() > 0 && selected.find_first_of("+-") != std::string::npos;
+    if (selStart == 0 && !textHasSign) return true;
+    if (!text.empty() && selLength == text.size()) return true;
+    return selStart == 0 && selLength > 0 && selected.find_first_of("+-") != std::string_view::npos;
   }
   // Nothing may be typed in front of a sign.
-  if (SelStart() == 0 && SelLength() == 0 && !text.empty() && (text[0] == '+' || text[0] == '-')) {
+  if (selStart == 0 && selLength == 0 && !text.empty() && (text[0] == '+' || text[0] == '-')) {
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool TVmNumericEdit::AcceptsKey(char32_t ch) const {
+  return AcceptsKeyAt(ch, Text(), static_cast<std::size_t>(SelStart()),
+                      static_cast<std::size_t>(SelLength()), integersOnly_,
+                      UserFormats().decimalSeparator);
+}
+
+bool TVmNumericEdit::AcceptsText(std::string_view text) const {
+  // As if typed into an empty field one character after the other; the
+  // thousands separators of a copied number may stay.
+  const platform::LocaleFormats formats = UserFormats();
+  std::string typed;
+  for (char c : text) {
+    const bool separator = formats.thousandSeparator.size() == 1 && c == formats.thousandSeparator[0];
+    const auto ch = static_cast<char32_t>(static_cast<unsigned char>(c));
+    if (!separator && !AcceptsKeyAt(ch, typed, typed.size(), 0, integersOnly_, formats.decimalSeparator)) {
+      return false;
+    }
+    typed += c;
+  }
+  return true;
+}
+
+bool TVmNumericEdit::AcceptsEditResult(const std::string& result) {
+  if (AcceptsText(result)) return true;
+  if (beepOnInvalidKey_) InvalidKeyBeep();
+  return false;
 }
 
 void TVmNumericEdit::FilterKey(char32_t& ch) {

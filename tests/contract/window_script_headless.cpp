@@ -26,6 +26,13 @@ std::vector<int> ButtonsOf(unsigned flags) {
 }  // namespace
 
 void RunIdle(platform::Platform& platform, unsigned ms) { Windows(platform).AdvanceIdle(ms); }
+
+void PressKey(platform::Platform& platform, int key, unsigned shiftState, char32_t ch) {
+  platform::HeadlessWindowSystem& windows = Windows(platform);
+  windows.KeyDown(key, shiftState);
+  if (ch != 0) windows.TypeChar(ch, shiftState);
+  windows.KeyUp(key, shiftState);
+}
 void RunBusy(platform::Platform& platform, unsigned ms) { Windows(platform).AdvanceBusy(ms); }
 
 void AnswerNextBox(platform::Platform& platform, int answer) {

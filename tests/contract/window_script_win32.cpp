@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <cwchar>
 #include <deque>
 
@@ -106,6 +107,30 @@ void RunIdle(platform::Platform& platform, unsigned ms) {
 
 void RunBusy(platform::Platform& platform, unsigned ms) {
   Sleep(ms);
+  platform.windows().ProcessPending();
+}
+
+void PressKey(platform::Platform& platform, int key, unsigned shiftState, char32_t ch) {
+  // The keys held are the thread's keyboard state, which GetKeyState reads.
+  BYTE saved[256] = {};
+  GetKeyboardState(saved);
+  BYTE held[256];
+  std::memcpy(held, saved, sizeof held);
+  auto hold = [&](int vk, bool down) { held[vk] = down ? 0x80 : 0; };
+  hold(VK_SHIFT, shiftState & platform::shift::kShift);
+  hold(VK_CONTROL, shiftState & platform::shift::kCtrl);
+  hold(VK_MENU, shiftState & platform::shift::kAlt);
+  hold(key, true);
+  SetKeyboardState(held);
+  HWND focus = GetFocus();
+  const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+  const LPARAM down = 1 | static_cast<LPARAM>(scan << 16);
+  SendMessageW(focus, WM_KEYDOWN, static_cast<WPARAM>(key), down);
+  if (ch != 0 && GetFocus() == focus) SendMessageW(focus, WM_CHAR, static_cast<WPARAM>(ch), down);
+  hold(key, false);
+  SetKeyboardState(held);
+  SendMessageW(GetFocus(), WM_KEYUP, static_cast<WPARAM>(key), down | (LPARAM(3) << 30));
+  SetKeyboardState(saved);
   platform.windows().ProcessPending();
 }
 

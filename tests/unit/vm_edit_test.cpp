@@ -79,6 +79,12 @@ class MinutesField : public ::testing::Test {
     edit_->SetFocus();
     Type(chars);
   }
+  // Ctrl and a letter, as the keyboard sends them: the key, then its character.
+  void Ctrl(int key, char32_t ch) {
+    env_.windows().KeyDown(key, platform::shift::kCtrl);
+    env_.windows().TypeChar(ch, platform::shift::kCtrl);
+    env_.windows().KeyUp(key, platform::shift::kCtrl);
+  }
   void Leave() {
     other_->SetFocus();
     env_.windows().ProcessPending();
@@ -208,19 +214,71 @@ TEST_F(MinutesField, ASecondDecimalSeparatorIsRefusedWhenDecimalsAreAllowed) {
   EXPECT_EQ(env_.windows().BeepCount(), 1);
 }
 
-TEST_F(MinutesField, PastedHalvesRoundToEven) {
-  edit_->SetFocus();
-  edit_->PasteText("2.5");
-  EXPECT_EQ(edit_->Text(), "2.5");
+TEST_F(MinutesField, IntegerValueRoundsHalvesToEven) {
+  edit_->SetText("2.5");
   EXPECT_EQ(edit_->IntegerValue(), 2);
-  edit_->SelectAll();
-  edit_->PasteText("3.5");
+  edit_->SetText("3.5");
   EXPECT_EQ(edit_->IntegerValue(), 4);
+}
+
+TEST_F(MinutesField, PastesAndCutsKeepToTheKeyFilter) {
+  edit_->SetFocus();  // all selected
+  env_.windows().SetClipboardText("12a");
+  Ctrl('V', 0x16);
+  EXPECT_EQ(edit_->Text(), "30");
+  EXPECT_EQ(env_.windows().BeepCount(), 1);
+  EXPECT_TRUE(changes_.empty());
+  // A copied number with its separators goes in, over the selection.
+  env_.windows().SetClipboardText("1,234");
+  Ctrl('V', 0x16);
+  EXPECT_EQ(edit_->Text(), "1,234");
+  EXPECT_EQ(changes_, (std::vector<std::string>{"1,234"}));
+  // A sign may not end up inside the number.
+  env_.windows().SetClipboardText("-");
+  Ctrl('V', 0x16);
+  EXPECT_EQ(edit_->Text(), "1,234");
+  EXPECT_EQ(env_.windows().BeepCount(), 2);
+  Ctrl('A', 0x01);
+  Ctrl('X', 0x18);
+  EXPECT_EQ(edit_->Text(), "");
+  EXPECT_EQ(env_.windows().ClipboardText(), "1,234");
+  edit_->SetText("45");
   edit_->SetReadOnly(true);
   edit_->SelectAll();
-  edit_->PasteText("9");
-  edit_->CutSelection();
-  EXPECT_EQ(edit_->Text(), "3.5");
+  Ctrl('V', 0x16);
+  Ctrl('X', 0x18);
+  EXPECT_EQ(edit_->Text(), "45");
+}
+
+TEST_F(MinutesField, CtrlASelectsAllAndTypingReplacesIt) {
+  edit_->SetFocus();
+  edit_->SetSelStart(1);
+  Ctrl('A', 0x01);
+  EXPECT_EQ(edit_->SelStart(), 0);
+  EXPECT_EQ(edit_->SelLength(), 2);
+  Type(U"45");
+  EXPECT_EQ(edit_->Text(), "45");
+  EXPECT_EQ(env_.windows().BeepCount(), 0);
+}
+
+TEST_F(MinutesField, UpAndDownStayInTheField) {
+  edit_->SetFocus();
+  env_.windows().KeyPress(platform::vk::kDown);
+  env_.windows().KeyPress(platform::vk::kUp);
+  EXPECT_EQ(env_.windows().GetFocus(), edit_->Handle());
+  EXPECT_EQ(exits_, 0);
+}
+
+TEST_F(MinutesField, SwitchingToAnotherProgramAndBackChangesNothing) {
+  TypeOver(U"0");
+  edit_->SetSelStart(1);
+  env_.windows().ActivateOtherProgram();
+  env_.windows().ReturnToProgram();
+  EXPECT_EQ(env_.windows().GetFocus(), edit_->Handle());
+  EXPECT_EQ(edit_->Text(), "0");
+  EXPECT_EQ(edit_->SelLength(), 0);
+  EXPECT_EQ(exits_, 0);
+  EXPECT_EQ(changes_, (std::vector<std::string>{"0"}));
 }
 
 TEST_F(MinutesField, ARangeHandlerCanRefuseTheExit) {

@@ -106,6 +106,7 @@ WindowHandle HeadlessWindowSystem::Create(const WindowSpec& params, WindowHandle
   }
   WindowHandle handle = w->handle;
   windows_[handle.value] = std::move(w);
+  if (params.kind == WindowKind::Edit) edits_.Created(handle, params);
   if (params.visible) Show(handle, ShowCommand::ShowNoActivate);
   return handle;
 }
@@ -136,6 +137,7 @@ void HeadlessWindowSystem::DestroyTree(Window& w) {
   WindowHandler* handler = w.handler;
   WindowHandle handle = w.handle;
   windows_.erase(handle.value);
+  edits_.Destroyed(handle);
   if (handler) Guard([&] { handler->WindowDestroyed(); });
 }
 
@@ -163,7 +165,9 @@ TRect HeadlessWindowSystem::GetBounds(WindowHandle window) { return Get(window).
 TSize HeadlessWindowSystem::ClientSize(WindowHandle window) {
   const Window& w = Get(window);
   TRect in = FrameInsets(w.params);
-  int fw = w.params.kind == WindowKind::Control ? w.params.frameWidth : 0;
+  int fw = w.params.kind == WindowKind::Control || w.params.kind == WindowKind::Edit
+               ? w.params.frameWidth
+               : 0;
   return TSize{std::max(0, w.bounds.Width() - in.left - in.right - 2 * fw),
                std::max(0, w.bounds.Height() - in.top - in.bottom - 2 * fw)};
 }
@@ -194,9 +198,15 @@ TRect HeadlessWindowSystem::WorkArea() { return TRect{0, 0, 1024, 738}; }
 
 void HeadlessWindowSystem::SetText(WindowHandle window, const std::string& text) {
   Get(window).text = text;
+  if (edits_.IsEdit(window)) EditTextReplaced(window);
 }
 
 std::string HeadlessWindowSystem::GetText(WindowHandle window) { return Get(window).text; }
+std::string& HeadlessWindowSystem::TextOf(WindowHandle window) const { return Get(window).text; }
+WindowHandler* HeadlessWindowSystem::HandlerOf(WindowHandle window) const {
+  Window* w = Find(window);
+  return w ? w->handler : nullptr;
+}
 
 HeadlessWindowSystem::Window* HeadlessWindowSystem::TopLevelOf(Window& w) const {
   Window* p = &w;
@@ -492,7 +502,9 @@ std::intptr_t HeadlessWindowSystem::Send(WindowHandle window, unsigned message,
     Guard([&] { w->handler->WindowEndSession(wParam != 0); });
     return 0;
   }
-  Guard([&] { w->handler->WindowMessage(message, wParam, lParam, result); });
+  bool handled = false;
+  Guard([&] { handled = w->handler->WindowMessage(message, wParam, lParam, result); });
+  if (!handled && edits_.IsEdit(window) && Find(window)) result = EditMessage(window, message);
   return result;
 }
 
@@ -762,7 +774,10 @@ void HeadlessWindowSystem::ClickWindow(WindowHandle window) {
 void HeadlessWindowSystem::KeyDown(int key, unsigned shiftState) {
   Window* f = Find(WindowHandle{focus_});
   if (!f || !f->handler || boxDepth_ > 0) return;
-  Guard([&] { f->handler->WindowKeyDown(key, shiftState); });
+  WindowHandle h = f->handle;
+  bool handled = false;
+  Guard([&] { handled = f->handler->WindowKeyDown(key, shiftState); });
+  if (!handled && edits_.IsEdit(h) && Find(h)) EditKey(h, key, shiftState);
 }
 
 void HeadlessWindowSystem::KeyUp(int key, unsigned shiftState) {
@@ -779,7 +794,10 @@ void HeadlessWindowSystem::KeyPress(int key, unsigned shiftState) {
 void HeadlessWindowSystem::TypeChar(char32_t ch, unsigned shiftState) {
   Window* f = Find(WindowHandle{focus_});
   if (!f || !f->handler || boxDepth_ > 0) return;
-  Guard([&] { f->handler->WindowChar(ch, shiftState); });
+  WindowHandle h = f->handle;
+  char32_t left = 0;
+  Guard([&] { left = f->handler->WindowChar(ch, shiftState); });
+  if (left != 0 && edits_.IsEdit(h) && Find(h)) EditTypedChar(h, left);
 }
 
 void HeadlessWindowSystem::UserSetPicker(WindowHandle picker, const LocalTime& value) {
@@ -909,6 +927,9 @@ void HeadlessWindowSystem::PaintInto(Window& w, Surface& surface, TPoint origin)
       TRect r{4, 0, size.cx - 4, size.cy};
       surface.FormatText(text, r, text_format::kSingleLine | text_format::kVCenter);
     }
+  } else if (edits_.IsEdit(h)) {
+    PaintEdit(surface, size, w.text, edits_.Model(h), w.params, w.font, edits_.Colors(h),
+              focus_ == h.value);
   } else if (w.handler) {
     bool erased = false;
     Guard([&] { erased = w.handler->WindowEraseBackground(surface); });

@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "platform/WindowSystem.h"
 #include "platform/headless/HeadlessClock.h"
+#include "platform/headless/HeadlessEdit.h"
 
 namespace tandrel::platform {
 
@@ -83,6 +84,13 @@ class HeadlessWindowSystem final : public WindowSystem {
   void SetProgress(WindowHandle bar, int min, int max, int position) override;
   void SetPickerValue(WindowHandle picker, const LocalTime& value) override;
   LocalTime GetPickerValue(WindowHandle picker) override;
+  EditSelection GetEditSelection(WindowHandle edit) override;
+  void SetEditSelection(WindowHandle edit, std::size_t start, std::size_t end) override;
+  void ReplaceEditSelection(WindowHandle edit, const std::string& text) override;
+  void SetEditReadOnly(WindowHandle edit, bool readOnly) override;
+  void SetEditColors(WindowHandle edit, TColor background, TColor text) override;
+  std::string ClipboardText() override { return edits_.clipboard; }
+  void SetClipboardText(const std::string& text) override { edits_.clipboard = text; }
   void SetAppIcon(WindowHandle window) override;
   void SetErrorHandler(std::function<void(std::exception_ptr)> handler) override;
 
@@ -235,6 +243,15 @@ class HeadlessWindowSystem final : public WindowSystem {
   // Maximising fills the work area; restoring puts the window back.
   void ShowMaximized(Window& w);
   void RestoreFromMaximized(Window& w);
+  // The simulated edit's own processing (HeadlessEditWindows.cpp).
+  std::string& TextOf(WindowHandle window) const;
+  WindowHandler* HandlerOf(WindowHandle window) const;
+  void EditTextReplaced(WindowHandle edit);
+  void EditKey(WindowHandle edit, int key, unsigned shiftState);
+  void EditTypedChar(WindowHandle edit, char32_t ch);
+  std::intptr_t EditMessage(WindowHandle edit, unsigned message);
+  void EditChanged(WindowHandle edit);
+  void RunEditCommand(WindowHandle edit, EditCommand command);
 
   HeadlessClock& clock_;
   Platform& platform_;  // not owned; owns this object
@@ -265,6 +282,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   int beeps_ = 0;
   std::optional<std::string> tooltip_;
   TPoint tooltipAt_{};
+  HeadlessEdits edits_;
 };
 
 }  // namespace tandrel::platform

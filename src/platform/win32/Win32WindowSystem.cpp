@@ -11,6 +11,7 @@
 #include "platform/win32/GdiObjects.h"
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/SystemLibrary.h"
+#include "platform/win32/Win32Edit.h"
 #include "platform/win32/WideText.h"
 
 namespace tandrel::platform {
@@ -113,6 +114,8 @@ DWORD StyleFor(const WindowSpec& params) {
       return WS_CHILD | WS_CLIPSIBLINGS | (params.timeKind ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
     case WindowKind::ProgressBar:
       return WS_CHILD | WS_CLIPSIBLINGS | (params.smooth ? PBS_SMOOTH : 0);
+    case WindowKind::Edit:
+      return WS_CHILD | WS_CLIPSIBLINGS;  // made in Win32Edit.cpp
   }
   return 0;
 }
@@ -350,6 +353,15 @@ LRESULT Dispatch(WindowRecord& rec, HWND hwnd, UINT message, WPARAM wParam, LPAR
     case WM_ENDSESSION:
       h.WindowEndSession(wParam != 0);
       return 0;
+    case WM_COMMAND:
+      if (lParam && ReflectEditCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = EditColorBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
     case WM_NOTIFY: {
       // Reflected to the native child that sent it.
       auto* hdr = reinterpret_cast<NMHDR*>(lParam);
@@ -450,6 +462,7 @@ const wchar_t* ClassFor(WindowKind kind) {
     case WindowKind::AppOwner: return kAppClass;
     case WindowKind::DateTimePicker: return DATETIMEPICK_CLASSW;
     case WindowKind::ProgressBar: return PROGRESS_CLASSW;
+    case WindowKind::Edit: return L"EDIT";
   }
   return kControlClass;
 }
@@ -469,6 +482,12 @@ Win32WindowSystem::~Win32WindowSystem() {
 }
 
 WindowHandle Win32WindowSystem::Create(const WindowSpec& params, WindowHandler* handler) {
+  if (params.kind == WindowKind::Edit) {
+    State* state = state_.get();
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(state->nextControlId++));
+    return FromHwnd(CreateEditWindow(params, handler, state->instance, id,
+                                     [state](std::exception_ptr e) { state->ReportError(e); }));
+  }
   bool native = params.kind == WindowKind::DateTimePicker || params.kind == WindowKind::ProgressBar;
   std::wstring className = params.className.empty() ? std::wstring(ClassFor(params.kind))
                                                    : ToWide(params.className);
@@ -620,7 +639,7 @@ void Win32WindowSystem::BringToTop(WindowHandle window) {
 
 void Win32WindowSystem::SetFont(WindowHandle window, const FontSpec& font) {
   WindowRecord* rec = state_->Record(ToHwnd(window));
-  if (!rec) return;
+  if (!rec) return SetEditFont(ToHwnd(window), font);
   ScopedFont made = CreateFontFromSpec(font);
   SendMessageW(ToHwnd(window), WM_SETFONT, reinterpret_cast<WPARAM>(made.Get()), TRUE);
   rec->font = std::move(made);  // the old font is freed after the window let go of it

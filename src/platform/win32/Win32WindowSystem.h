@@ -70,6 +70,14 @@ class Win32WindowSystem final : public WindowSystem {
   void SetProgress(WindowHandle bar, int min, int max, int position) override;
   void SetPickerValue(WindowHandle picker, const LocalTime& value) override;
   LocalTime GetPickerValue(WindowHandle picker) override;
+  // The edit and clipboard operations live in Win32Edit.cpp.
+  EditSelection GetEditSelection(WindowHandle edit) override;
+  void SetEditSelection(WindowHandle edit, std::size_t start, std::size_t end) override;
+  void ReplaceEditSelection(WindowHandle edit, const std::string& text) override;
+  void SetEditReadOnly(WindowHandle edit, bool readOnly) override;
+  void SetEditColors(WindowHandle edit, TColor background, TColor text) override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
   void SetAppIcon(WindowHandle window) override;
   void SetErrorHandler(std::function<void(std::exception_ptr)> handler) override;
 

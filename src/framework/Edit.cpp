@@ -1,0 +1,205 @@
+#include "framework/Edit.h"
+
+#include <algorithm>
+
+#include "framework/Color.h"
+
+namespace tandrel {
+
+namespace {
+
+constexpr int kHomeKey = 0x24;    // VK_HOME
+constexpr int kEndKey = 0x23;     // VK_END
+constexpr int kDeleteKey = 0x2E;  // VK_DELETE
+constexpr int kInsertKey = 0x2D;  // VK_INSERT
+
+// Sets a flag for the length of a scope, also when an event handler throws.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 121, 21);
+  SetColor(clWindow);
+  SetTabStop(true);
+}
+
+platform::WindowHandle TCustomEdit::Window() const {
+  // The window is asked only once it exists; the const view does not make it.
+  return HandleAllocated() ? const_cast<TCustomEdit*>(this)->Handle() : platform::WindowHandle{};
+}
+
+int TCustomEdit::SelStart() const {
+  if (platform::WindowHandle w = Window()) return static_cast<int>(Windows().GetEditSelection(w).start);
+  return static_cast<int>(std::min(selStart_, Text().size()));
+}
+
+int TCustomEdit::SelLength() const {
+  if (platform::WindowHandle w = Window()) {
+    platform::EditSelection s = Windows().GetEditSelection(w);
+    return static_cast<int>(s.end - s.start);
+  }
+  const std::size_t size = Text().size();
+  return static_cast<int>(std::min(selEnd_, size) - std::min(selStart_, size));
+}
+
+void TCustomEdit::SetSelStart(int value) {
+  const auto start = static_cast<std::size_t>(std::max(value, 0));
+  selStart_ = selEnd_ = start;
+  if (platform::WindowHandle w = Window()) Windows().SetEditSelection(w, start, start);
+}
+
+void TCustomEdit::SetSelLength(int value) {
+  const auto start = static_cast<std::size_t>(SelStart());
+  selStart_ = start;
+  selEnd_ = start + static_cast<std::size_t>(std::max(value, 0));
+  if (platform::WindowHandle w = Window()) Windows().SetEditSelection(w, selStart_, selEnd_);
+}
+
+std::string TCustomEdit::SelText() const {
+  const std::string& text = Text();
+  const auto start = std::min(static_cast<std::size_t>(SelStart()), text.size());
+  return text.substr(start, static_cast<std::size_t>(SelLength()));
+}
+
+void TCustomEdit::SetSelText(std::string_view text) {
+  if (platform::WindowHandle w = Window()) {
+    Windows().ReplaceEditSelection(w, std::string(text));
+    return;
+  }
+  std::string value = Text();
+  const std::size_t start = std::min(selStart_, value.size());
+  const std::size_t end = std::clamp(selEnd_, start, value.size());
+  value.replace(start, end - start, text);
+  selStart_ = selEnd_ = start + text.size();
+  SetText(value);
+}
+
+void TCustomEdit::SelectAll() {
+  selStart_ = 0;
+  selEnd_ = Text().size();
+  if (platform::WindowHandle w = Window()) Windows().SetEditSelection(w, 0, Text().size());
+}
+
+void TCustomEdit::CopyToClipboard() {
+  if (platform::WindowHandle w = Window()) Windows().Send(w, platform::msg::kCopy, 0, 0);
+}
+void TCustomEdit::CutToClipboard() {
+  if (platform::WindowHandle w = Window()) Windows().Send(w, platform::msg::kCut, 0, 0);
+}
+void TCustomEdit::PasteFromClipboard() {
+  if (platform::WindowHandle w = Window()) Windows().Send(w, platform::msg::kPaste, 0, 0);
+}
+void TCustomEdit::Undo() {
+  if (platform::WindowHandle w = Window()) Windows().Send(w, platform::msg::kUndo, 0, 0);
+}
+
+void TCustomEdit::SetReadOnly(bool value) {
+  if (readOnly_ == value) return;
+  readOnly_ = value;
+  if (platform::WindowHandle w = Window()) Windows().SetEditReadOnly(w, value);
+}
+
+void TCustomEdit::SetAlignment(TAlignment value) {
+  if (alignment_ == value) return;
+  alignment_ = value;
+  RecreateWindow();  // the alignment is a window style
+}
+
+void TCustomEdit::RecreateWindow() {
+  if (!HandleAllocated() || Loading()) return;
+  const bool focused = Focused();
+  DestroyHandle();
+  HandleNeeded();
+  if (focused) Windows().SetFocus(Handle());
+}
+
+void TCustomEdit::CreateParams(platform::WindowSpec& params) {
+  TWinControl::CreateParams(params);
+  params.kind = platform::WindowKind::Edit;
+  params.text = Text();
+  params.clientEdge = ClientEdge();
+  params.readOnly = readOnly_;
+  switch (alignment_) {
+    case TAlignment::taLeftJustify: params.editAlign = platform::EditAlign::Left; break;
+    case TAlignment::taRightJustify: params.editAlign = platform::EditAlign::Right; break;
+    case TAlignment::taCenter: params.editAlign = platform::EditAlign::Center; break;
+  }
+}
+
+void TCustomEdit::HandleCreated() {
+  TWinControl::HandleCreated();
+  Windows().SetFont(Handle(), Font().PlatformFont());
+  PushColors();
+  Windows().SetEditSelection(Handle(), selStart_, selEnd_);
+}
+
+void TCustomEdit::DestroyHandle() {
+  if (HandleAllocated()) {
+    // The selection outlives the window.
+    platform::EditSelection s = Windows().GetEditSelection(Handle());
+    selStart_ = s.start;
+    selEnd_ = s.end;
+  }
+  TWinControl::DestroyHandle();
+}
+
+bool TCustomEdit::WantsKey(int key) const {
+  using namespace platform::vk;
+  // The caret keys are the edit's own, Up and Down included (no moving
+  // between the controls from inside a text).
+  return key == kLeft || key == kRight || key == kUp || key == kDown || key == kHomeKey ||
+         key == kEndKey || key == kDeleteKey || key == kInsertKey;
+}
+
+void TCustomEdit::DoEnter() {
+  if (autoSelect_) SelectAll();
+  TWinControl::DoEnter();
+}
+
+void TCustomEdit::TextChanged() {
+  // Text taken from the window is not sent back to it.
+  if (!takingWindowText_) TWinControl::TextChanged();
+  if (!HandleAllocated()) selStart_ = selEnd_ = std::min(selEnd_, Text().size());
+  Change();
+}
+
+void TCustomEdit::WindowEditChanged() {
+  if (!HandleAllocated()) return;  // still being made
+  std::string shown = Windows().GetText(Handle());
+  if (shown == Text()) return;     // the text this control just set
+  FlagScope taking(takingWindowText_);
+  SetText(shown);
+}
+
+void TCustomEdit::PushColors() {
+  if (!HandleAllocated()) return;
+  Windows().SetEditColors(Handle(), ColorToRGB(Color()), ColorToRGB(Font().Color()));
+}
+
+void TCustomEdit::ColorChanged() {
+  TWinControl::ColorChanged();
+  PushColors();
+}
+
+void TCustomEdit::FontChanged() {
+  TWinControl::FontChanged();
+  if (HandleAllocated() && !Loading()) Windows().SetFont(Handle(), Font().PlatformFont());
+  PushColors();
+}
+
+void TCustomEdit::EnabledChanged() {
+  TWinControl::EnabledChanged();
+  PushColors();
+}
+
+}  // namespace tandrel
