@@ -217,6 +217,8 @@ bool TCustomForm::DialogKey(int key, TShiftState shift) {
   }
   if (key == vk::kLeft || key == vk::kUp || key == vk::kRight || key == vk::kDown) {
     if (!activeControl_ || !activeControl_->Parent()) return false;
+    // The focused control may keep an arrow for itself (a radio button's Down).
+    if (activeControl_->HandleDialogKey(key, shift)) return true;
     activeControl_->Parent()->SelectNext(activeControl_, key == vk::kRight || key == vk::kDown,
                                          false);
     return true;
@@ -277,6 +279,20 @@ void TCustomForm::WindowActivated(bool active) {
 }
 
 void TCustomForm::WindowCloseRequested() { Close(); }
+
+bool TCustomForm::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                std::intptr_t& result) {
+  using namespace platform::msg;
+  if (message == kThemeChanged || message == kSysColorChange || message == kSettingChange) {
+    // Colours are resolved at every paint, so telling the controls and
+    // repainting them all shows the new scheme.
+    std::vector<TWinControl*> all{this};
+    GetTabOrderList(all);
+    for (TWinControl* c : all) c->DesktopColorsChanged();
+    for (TWinControl* c : all) c->Invalidate();
+  }
+  return TWinControl::HandleMessage(message, wParam, lParam, result);
+}
 
 bool TCustomForm::WindowMinimizeRequested() {
   TApplication* app = TApplication::Instance();

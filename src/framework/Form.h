@@ -102,6 +102,10 @@ class TCustomForm : public TWinControl {
   friend class TApplication;
 
   void WindowActivated(bool active) override;
+  // The desktop's colours, theme or settings changed: every control hears
+  // of it and repaints.
+  bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) override;
   void WindowCloseRequested() override;
   bool WindowMinimizeRequested() override;
   bool WindowQueryEndSession() override;

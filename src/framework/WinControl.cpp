@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/PaintBuffer.h"
 
 namespace tandrel {
 
@@ -121,16 +122,19 @@ void TWinControl::SetTabOrder(int order) {
   list.insert(list.begin() + order, this);
 }
 
-bool TWinControl::CanFocus() const {
+bool TWinControl::ShowingAndEnabled() const {
   for (const TControl* c = this; c; c = c->Parent()) {
     if (!c->Visible() || !c->Enabled()) return false;
   }
   return GetParentForm() != nullptr;
 }
 
+bool TWinControl::CanFocus() const { return AcceptsFocus() && ShowingAndEnabled(); }
+
 bool TWinControl::Focused() { return handle_ && Windows().GetFocus() == handle_; }
 
 void TWinControl::SetFocus() {
+  if (!AcceptsFocus()) return;
   if (TCustomForm* form = GetParentForm(); form && form != this) form->SetActiveControl(this);
   if (!CanFocus()) return;
   Windows().SetFocus(Handle());
@@ -145,7 +149,8 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
 
 void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
   std::vector<TWinControl*> list;
-  GetTabOrderList(list);
+  if (checkTabStop) GetTabOrderList(list);
+  else list = tabList_;
   int n = static_cast<int>(list.size());
   if (n == 0) return;
   int index = -1;
@@ -163,6 +168,15 @@ void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabSt
       return;
     }
   }
+}
+
+TWinControl* TWinControl::FirstFocusableTabStop() const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  for (TWinControl* c : list) {
+    if (c->TabStop() && c->CanFocus()) return c;
+  }
+  return nullptr;
 }
 
 void TWinControl::PaintBackgroundInto(TCanvas& canvas) {
@@ -354,9 +368,23 @@ void TWinControl::PaintControls(TCanvas& canvas) {
 // --- The standard dispatch of platform events ---
 
 void TWinControl::WindowPaint(platform::Surface& surface, const TRect& dirty) {
-  (void)dirty;
-  paintCanvas_.SetSurface(&surface);
+  // Background, face and windowless children go to the off-screen buffer,
+  // the update area's size, and reach the window in one copy.
+  TRect area = dirty;
+  area.left = std::max(area.left, 0);
+  area.top = std::max(area.top, 0);
+  area.right = std::min(area.right, surface.SurfaceWidth());
+  area.bottom = std::min(area.bottom, surface.SurfaceHeight());
+  if (area.IsEmpty()) return;
+  TPaintBuffer::Lease buffer(TSize{area.Width(), area.Height()});
+  platform::Surface& offscreen = buffer.Surface();
+  offscreen.SetViewportOrigin(TPoint{-area.left, -area.top});
+  offscreen.IntersectClip(area);
+  paintCanvas_.SetSurface(&offscreen);
   try {
+    int saved = paintCanvas_.SaveState();
+    EraseBackground(paintCanvas_);
+    paintCanvas_.RestoreState(saved);
     PaintWindow(paintCanvas_);
     PaintControls(paintCanvas_);
     PaintOverControls(paintCanvas_);
@@ -365,11 +393,15 @@ void TWinControl::WindowPaint(platform::Surface& surface, const TRect& dirty) {
     throw;
   }
   paintCanvas_.SetSurface(nullptr);
+  surface.CopyFrom(area, offscreen, Bounds(0, 0, area.Width(), area.Height()));
 }
 
 bool TWinControl::WindowEraseBackground(platform::Surface& surface) {
-  TCanvas canvas(&surface);
-  return EraseBackground(canvas);
+  // The paint draws the background into its buffer; erasing the window
+  // first would only show for a moment.
+  (void)surface;
+  EraseRequested();
+  return true;
 }
 
 void TWinControl::WindowNcPaint(platform::Surface& surface) {

@@ -34,19 +34,30 @@ class TWinControl : public TControl, private platform::WindowHandler {
   void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
   int TabOrder() const;
   void SetTabOrder(int order);
-  // Focusable now: showing and enabled up to the form.
+  // Whether the control ever takes the focus (containers do not).
+  virtual bool AcceptsFocus() const { return true; }
+  // Showing and enabled up to the form.
+  bool ShowingAndEnabled() const;
+  // Focusable now: takes the focus, showing and enabled up to the form.
   virtual bool CanFocus() const;
   bool Focused();
   virtual void SetFocus();
   // Windowed descendants in tab order, depth first.
   void GetTabOrderList(std::vector<TWinControl*>& list) const;
   // Moves the focus to the next (or previous) focusable descendant after
-  // `current` in tab order, wrapping round; with `checkTabStop` only tab stops.
+  // `current` in tab order, wrapping round; with `checkTabStop` only tab
+  // stops, without it only this control's own children (arrow keys).
   void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+  // The first tab stop among the descendants that can take the focus, or null.
+  TWinControl* FirstFocusableTabStop() const;
 
   // Paints what this control's own paint would show (background, face and
   // windowless children) onto `canvas`, for a transparent child behind it.
   void PaintBackgroundInto(TCanvas& canvas);
+
+  // The desktop's colours or theme changed; the form repaints the control
+  // after this.
+  virtual void DesktopColorsChanged() {}
 
   // Re-lays out the aligned children now.
   void Realign();
@@ -77,8 +88,12 @@ class TWinControl : public TControl, private platform::WindowHandler {
   virtual void PaintWindow(TCanvas& canvas) { Paint(canvas); }
   // Painting over the windowless children (a status bar's size grip).
   virtual void PaintOverControls(TCanvas& canvas) { (void)canvas; }
-  // Fills the background; return false to leave it alone.
+  // Fills the background; return false to leave it alone. Every paint
+  // calls it on the paint buffer before PaintWindow.
   virtual bool EraseBackground(TCanvas& canvas);
+  // The platform asked for the background to be erased before the next
+  // paint (an invalidation with erasing, a resize, an uncovered area).
+  virtual void EraseRequested() {}
   // Width of a frame in the non-client area, and its painting.
   virtual int FrameWidth() const { return 0; }
   virtual void PaintNonClient(TCanvas& canvas) { (void)canvas; }

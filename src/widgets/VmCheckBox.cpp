@@ -71,18 +71,18 @@ void TVmCustomCheckBox::AcceleratorPressed() {
   }
 }
 
-void TVmCustomCheckBox::PaintGlyph(TCanvas& canvas, int x, int y) {
+void TVmCustomCheckBox::SelectGlyphState(TCanvas& canvas) {
   const int paintState = GlyphPaintState();
   if (UseCustomGlyphs() && !CustomGlyphs().Empty()) {
     int index = static_cast<int>(state_);
     if (paintState == 3) index += 6;
     else if (paintState == 1) index += 3;
-    PaintStripGlyph(canvas, x, y, index);
+    PaintStripGlyph(canvas, index);
     return;
   }
   const bool hot = paintState == 2 && HotTrack();
-  const TRect box = Bounds(x, y, 13, 13);
-  const TRect inner = Bounds(x + 1, y + 1, 11, 11);
+  const TRect box = Bounds(0, 0, 13, 13);
+  const TRect inner = Bounds(1, 1, 11, 11);
   StrokeBox(canvas, box, hot && HotTrackStyle() == htsFrame ? HotDark() : FrameColor());
   canvas.Brush.SetStyle(bsSolid);
   canvas.Brush.SetColor(GlyphFillColor());

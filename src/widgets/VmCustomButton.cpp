@@ -180,7 +180,8 @@ void TVmCustomButton::EnabledChanged() {
 }
 
 void TVmCustomButton::AcceleratorPressed() {
-  if (CanFocus()) RunActivateClick();
+  // As Enter on a default button: the click itself, no press look.
+  if (CanFocus()) Click();
 }
 
 void TVmCustomButton::PaintCaptionText(TCanvas& canvas, TRect area, unsigned format) {

@@ -6,6 +6,7 @@
 #include "widgets/VmGradients.h"
 #include "widgets/VmPanel.h"
 #include "widgets/VmSchemes.h"
+#include "widgets/VmDrawGlobals.h"
 
 namespace tandrel {
 
@@ -209,6 +210,18 @@ void TVmCustomPanel::DrawCaption(TCanvas& canvas, TRect r) {
 void TVmCustomPanel::BoundsChanged(bool resized) {
   TCustomControl::BoundsChanged(resized);
   if (resized) Invalidate();
+}
+
+void TVmCustomPanel::DesktopColorsChanged() { RereadThemeColorScheme(); }
+
+bool TVmCustomPanel::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                   std::intptr_t& result) {
+  // Windows tells every window of a theme change, child windows included.
+  if (message == platform::msg::kThemeChanged) {
+    RereadThemeColorScheme();
+    Invalidate();
+  }
+  return TCustomControl::HandleMessage(message, wParam, lParam, result);
 }
 
 }  // namespace tandrel

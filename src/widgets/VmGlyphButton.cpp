@@ -9,6 +9,7 @@
 #include "widgets/VmRadChk.h"
 #include "widgets/VmStrokes.h"
 #include "widgets/VmText.h"
+#include "widgets/VmTransparency.h"
 
 namespace tandrel {
 
@@ -48,7 +49,6 @@ VM_GLYPH_SETTER(HotTrackStyle, hotTrackStyle_)
 VM_GLYPH_SETTER(UseCustomGlyphs, useCustomGlyphs_)
 VM_GLYPH_SETTER(TransparentColor, transparentColor_)
 VM_GLYPH_SETTER(WinMaskColor, winMaskColor_)
-VM_GLYPH_SETTER(Transparent, transparent_)
 
 #undef VM_GLYPH_SETTER
 
@@ -58,9 +58,17 @@ void TVmCustomGlyphButton::SetReadOnly(bool value) {
   Invalidate();
 }
 
+void TVmCustomGlyphButton::SetTransparent(bool value) {
+  if (transparent_ == value) return;
+  transparent_ = value;
+  BackgroundChanged();
+  Invalidate();
+}
+
 void TVmCustomGlyphButton::SetCustomGlyphs(const TBitmap& value) {
   customGlyphs_.Assign(value);
   useCustomGlyphs_ = !customGlyphs_.Empty();
+  BackgroundChanged();
   Invalidate();
 }
 
@@ -111,34 +119,98 @@ TPoint TVmCustomGlyphButton::GlyphPosition() const {
   return TPoint{x, y};
 }
 
+bool TVmCustomGlyphButton::EraseBackground(TCanvas& canvas) {
+  // Only a transparent control needs the parent's picture, and only when
+  // its cached copy is to be rebuilt; the paint covers everything else.
+  if (transparent_ && rebuildBackground_) PaintParentBackground(*this, canvas, false);
+  return true;
+}
+
+void TVmCustomGlyphButton::BoundsChanged(bool resized) {
+  if (resized) BackgroundChanged();
+  TVmCustomButton::BoundsChanged(resized);
+}
+
+void TVmCustomGlyphButton::EnabledChanged() {
+  BackgroundChanged();
+  TVmCustomButton::EnabledChanged();
+}
+
+void TVmCustomGlyphButton::ColorChanged() {
+  BackgroundChanged();
+  TVmCustomButton::ColorChanged();
+}
+
+void TVmCustomGlyphButton::ParentColorChanged() {
+  BackgroundChanged();
+  TVmCustomButton::ParentColorChanged();
+}
+
+void TVmCustomGlyphButton::TextChanged() {
+  TVmCustomButton::TextChanged();
+  Update();
+}
+
 void TVmCustomGlyphButton::Paint(TCanvas& canvas) {
   const TRect client = ClientRect();
-  if (transparent_) {
-    PaintParentBackground(*this, canvas, false);
-  } else {
-    canvas.Brush.SetStyle(bsSolid);
-    canvas.Brush.SetColor(Color());
-    canvas.FillRect(client);
+  if (client.IsEmpty()) return;
+  const int w = client.Width(), h = client.Height();
+  // The background: the control's colour, or what the parent showed here.
+  if (rebuildBackground_ || background_.Width() != w || background_.Height() != h) {
+    background_.SetSize(w, h);
+    TCanvas& bg = background_.Canvas();
+    if (transparent_) {
+      bg.CopyRect(client, canvas, client);
+    } else {
+      bg.Brush.SetStyle(bsSolid);
+      bg.Brush.SetColor(Color());
+      bg.FillRect(client);
+    }
+    rebuildBackground_ = false;
   }
-  TPoint at = GlyphPosition();
-  PaintGlyph(canvas, at.x, at.y);
+  offscreen_.SetSize(w, h);
+  TCanvas& off = offscreen_.Canvas();
+  off.CopyRect(client, background_.Canvas(), client);
+  off.Font.Assign(Font());
+  ComposeGlyph(off, GlyphPosition());
 
   const bool glyphRight = alignment_ == TAlignment::taLeftJustify;
   TRect captionRect{client.left + 1, client.top + 1, client.right - 1, client.bottom - 1};
   if (glyphRight) captionRect.right -= GlyphWidth() + 4;
   else captionRect.left += GlyphWidth() + 4;
-  PaintCaptionText(canvas, captionRect, DT_LEFT);
+  PaintCaptionText(off, captionRect, DT_LEFT);
 
-  if (const_cast<TVmCustomGlyphButton*>(this)->Focused() && !Caption().empty()) {
-    canvas.Font.Assign(Font());
-    int textWidth = canvas.TextWidth(RemoveAccelMarkers(Caption()));
+  if (Focused() && !Caption().empty()) {
+    off.Font.Assign(Font());
+    int textWidth = off.TextWidth(RemoveAccelMarkers(Caption()));
     TRect focus{captionRect.left - 1, client.top, captionRect.right + 1, client.bottom};
     int limit = textWidth + 3;
     if (focus.Width() > limit) {
       if (glyphRight) focus.left = focus.right - limit;
       else focus.right = focus.left + limit;
     }
-    StrokeFocusDots(canvas, focus);
+    StrokeFocusDots(off, focus);
+  }
+  canvas.CopyRect(client, off, client);
+}
+
+void TVmCustomGlyphButton::ComposeGlyph(TCanvas& canvas, TPoint at) {
+  const int w = GlyphWidth(), h = GlyphHeight();
+  const TRect cell = Bounds(0, 0, w, h);
+  const TRect place = Bounds(at.x, at.y, w, h);
+  glyph_.SetSize(w, h);
+  SelectGlyphState(glyph_.Canvas());
+  if (transparent_) {
+    // Over a copy of what lies under the glyph, the key colour left out.
+    composed_.SetSize(w, h);
+    composed_.Canvas().CopyRect(cell, canvas, place);
+    PaintMaskedBitmap(composed_.Canvas(), glyph_, cell, cell, transparentColor_);
+    SmoothGlyphEdge(composed_.Canvas());
+    canvas.CopyRect(place, composed_.Canvas(), cell);
+  } else {
+    canvas.Brush.SetStyle(bsSolid);
+    canvas.Brush.SetColor(Color());
+    canvas.BrushCopy(place, glyph_, cell, transparentColor_);
   }
 }
 
@@ -186,23 +258,17 @@ void TVmCustomGlyphButton::KeyDown(int& key, TShiftState shift) {
   TVmCustomButton::KeyDown(key, shift);
 }
 
-void TVmCustomGlyphButton::PaintStripGlyph(TCanvas& canvas, int x, int y, int index) const {
+void TVmCustomGlyphButton::PaintStripGlyph(TCanvas& glyph, int index) const {
   const int w = GlyphWidth();
   const int h = GlyphHeight();
-  TBitmap cell(w, h);
-  cell.Canvas().CopyRect(Bounds(0, 0, w, h), customGlyphs_, Bounds(index * w, 0, w, h));
+  glyph.CopyRect(Bounds(0, 0, w, h), customGlyphs_, Bounds(index * w, 0, w, h));
   // Mask-coloured pixels show the window colour.
+  const TColor mask = ColorToRGB(winMaskColor_);
+  const TColor window = ColorToRGB(clWindow);
   for (int py = 0; py < h; ++py) {
     for (int px = 0; px < w; ++px) {
-      if (cell.Canvas().Pixels(px, py) == ColorToRGB(winMaskColor_)) cell.Canvas().SetPixels(px, py, clWindow);
+      if (glyph.Pixels(px, py) == mask) glyph.SetPixels(px, py, window);
     }
-  }
-  if (transparent_) {
-    PaintMaskedBitmap(canvas, cell, Bounds(x, y, w, h), Bounds(0, 0, w, h), transparentColor_);
-  } else {
-    canvas.Brush.SetStyle(bsSolid);
-    canvas.Brush.SetColor(Color());
-    canvas.BrushCopy(Bounds(x, y, w, h), cell, Bounds(0, 0, w, h), transparentColor_);
   }
 }
 

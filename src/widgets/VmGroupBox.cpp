@@ -41,15 +41,9 @@ void TVmCustomGroupBox::FontChanged() {
 }
 
 void TVmCustomGroupBox::AcceleratorPressed() {
-  if (!CanFocus()) return;
-  std::vector<TWinControl*> children;
-  GetTabOrderList(children);
-  for (TWinControl* child : children) {
-    if (child->CanFocus()) {
-      child->SetFocus();
-      return;
-    }
-  }
+  // The box never holds the focus; its first tab stop takes it.
+  if (!ShowingAndEnabled()) return;
+  if (TWinControl* child = FirstFocusableTabStop()) child->SetFocus();
 }
 
 int TVmCustomGroupBox::CaptionLineHeight() const {

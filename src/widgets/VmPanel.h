@@ -58,6 +58,11 @@ class TVmCustomPanel : public TCustomControl, public IVmTransparent {
 
   TNotifyEvent OnPaint;
 
+  // Containers pass the focus on; they never hold it.
+  bool AcceptsFocus() const override { return false; }
+  // Reads the desktop colour scheme again.
+  void DesktopColorsChanged() override;
+
  protected:
   // Shrinks `r` by the borders (and by BorderWidth when asked).
   virtual void BorderInset(TRect& r, bool includeBorderWidth) const;
@@ -72,6 +77,8 @@ class TVmCustomPanel : public TCustomControl, public IVmTransparent {
   void AdjustClientRect(TRect& r) const override;
   void EnabledChanged() override;
   void BoundsChanged(bool resized) override;
+  bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) override;
   // Re-aligns the children and repaints after a border change.
   void BordersChanged();
 

@@ -69,8 +69,12 @@ class TVmCustomGlyphButton : public TVmCustomButton, public IVmTransparent {
   virtual int CheckAnswer() const = 0;
   // What a completed click, Space or accelerator does to the state.
   virtual void ToggleState() = 0;
-  // The glyph for the current state, drawn at (x, y).
-  virtual void PaintGlyph(TCanvas& canvas, int x, int y) = 0;
+  // Draws the glyph for the current state at (0, 0) of a glyph-sized
+  // canvas; key-coloured pixels (TransparentColor) show the background.
+  virtual void SelectGlyphState(TCanvas& glyph) = 0;
+  // After a transparent glyph was laid over the background (in `composed`,
+  // glyph-sized): blends the glyph's outline into what shows through.
+  virtual void SmoothGlyphEdge(TCanvas& composed) { (void)composed; }
   // Number of images in a custom glyph strip.
   virtual int CustomGlyphCount() const = 0;
   // The colour inside the box or circle for the current state.
@@ -78,11 +82,22 @@ class TVmCustomGlyphButton : public TVmCustomButton, public IVmTransparent {
   TColor HotDark() const;
   TColor HotLight() const;
   TPoint GlyphPosition() const;
-  // Image `index` of the custom glyph strip at (x, y).
-  void PaintStripGlyph(TCanvas& canvas, int x, int y, int index) const;
+  // Image `index` of the custom glyph strip at (0, 0) of `glyph`.
+  void PaintStripGlyph(TCanvas& glyph, int index) const;
+  // The look under the glyph and caption must be fetched again.
+  void BackgroundChanged() { rebuildBackground_ = true; }
 
   void ActivateClick() override { ToggleState(); }
+  void ShowStateChange() override { Repaint(); }
+  void ShowFocusChange() override { Repaint(); }
   void Paint(TCanvas& canvas) override;
+  bool EraseBackground(TCanvas& canvas) override;
+  void EraseRequested() override { BackgroundChanged(); }
+  void BoundsChanged(bool resized) override;
+  void EnabledChanged() override;
+  void ColorChanged() override;
+  void ParentColorChanged() override;
+  void TextChanged() override;
   bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                      std::intptr_t& result) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -113,6 +128,15 @@ class TVmCustomGlyphButton : public TVmCustomButton, public IVmTransparent {
   TColor winMaskColor_ = 0x00FF00;
   bool transparent_ = false;
   bool tabOnEnter_ = false;
+  // The control's look without glyph and caption, kept between paints;
+  // the off-screen picture the paint composes; the glyph being drawn.
+  TBitmap background_;
+  bool rebuildBackground_ = true;
+  TBitmap offscreen_;
+  TBitmap glyph_;
+  TBitmap composed_;
+
+  void ComposeGlyph(TCanvas& canvas, TPoint at);
 };
 
 class TVmCustomCheckBox : public TVmCustomGlyphButton {
@@ -131,7 +155,7 @@ class TVmCustomCheckBox : public TVmCustomGlyphButton {
  protected:
   int CheckAnswer() const override { return static_cast<int>(state_); }
   void ToggleState() override;
-  void PaintGlyph(TCanvas& canvas, int x, int y) override;
+  void SelectGlyphState(TCanvas& glyph) override;
   int CustomGlyphCount() const override { return 9; }
   void KeyDown(int& key, TShiftState shift) override;
   void KeyUp(int& key, TShiftState shift) override;
@@ -163,9 +187,12 @@ class TVmRadioButton : public TVmCustomGlyphButton {
  protected:
   int CheckAnswer() const override { return checked_ ? 1 : 0; }
   void ToggleState() override;
-  void PaintGlyph(TCanvas& canvas, int x, int y) override;
+  void SelectGlyphState(TCanvas& glyph) override;
+  void SmoothGlyphEdge(TCanvas& composed) override;
   int CustomGlyphCount() const override { return 6; }
   void DoEnter() override;
+  // Down (without Shift, Ctrl or Alt) stays on the button and runs Click.
+  bool HandleDialogKey(int key, TShiftState shift) override;
   void AcceleratorPressed() override;
 
  private:

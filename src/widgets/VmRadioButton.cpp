@@ -67,13 +67,31 @@ void TVmRadioButton::AcceleratorPressed() {
   if (CanFocus()) SetFocus();
 }
 
-void TVmRadioButton::PaintGlyph(TCanvas& canvas, int x, int y) {
+bool TVmRadioButton::HandleDialogKey(int key, TShiftState shift) {
+  using namespace platform;
+  if (key != vk::kDown || (shift & (shift::kShift | shift::kCtrl | shift::kAlt)) || !CanFocus()) return false;
+  if (!suppressClick_) Click();
+  return true;
+}
+
+void TVmRadioButton::SmoothGlyphEdge(TCanvas& composed) {
+  const TColor frame = FrameColor();
+  for (auto [px, py] : {std::pair{4, 0}, {8, 0}, {2, 1}, {10, 1}, {1, 2}, {11, 2}, {0, 4}, {12, 4}, {0, 8},
+                        {12, 8}, {1, 10}, {11, 10}, {2, 11}, {10, 11}, {4, 12}, {8, 12}}) {
+    composed.SetPixels(px, py, MixColors(frame, composed.Pixels(px, py), 128));
+  }
+  for (auto [px, py] : {std::pair{3, 0}, {9, 0}, {0, 3}, {12, 3}, {0, 9}, {12, 9}, {3, 12}, {9, 12}}) {
+    composed.SetPixels(px, py, MixColors(frame, composed.Pixels(px, py), 40));
+  }
+}
+
+void TVmRadioButton::SelectGlyphState(TCanvas& g) {
   const int paintState = GlyphPaintState();
   if (UseCustomGlyphs() && !CustomGlyphs().Empty()) {
     int index = checked_ ? 1 : 0;
     if (paintState == 3) index += 4;
     else if (paintState == 1) index += 2;
-    PaintStripGlyph(canvas, x, y, index);
+    PaintStripGlyph(g, index);
     return;
   }
   const bool full = FullColorDisplay();
@@ -83,8 +101,6 @@ void TVmRadioButton::PaintGlyph(TCanvas& canvas, int x, int y) {
   const TColor light = full ? ShadeLighter(frame, 10) : frame;
   const TColor bg = Transparent() ? kTransparentKey : ColorToRGB(Color());
 
-  TBitmap glyph(13, 13);
-  TCanvas& g = glyph.Canvas();
   g.Brush.SetStyle(bsSolid);
   g.Brush.SetColor(GlyphFillColor());
   g.FillRect(Bounds(0, 0, 13, 13));
@@ -152,11 +168,6 @@ void TVmRadioButton::PaintGlyph(TCanvas& canvas, int x, int y) {
     for (auto [px, py] : {std::pair{5, 4}, {7, 4}, {4, 5}, {8, 5}, {4, 7}, {8, 7}, {5, 8}, {7, 8}}) {
       g.SetPixels(px, py, edge);
     }
-  }
-  if (Transparent()) {
-    PaintMaskedBitmap(canvas, glyph, Bounds(x, y, 13, 13), Bounds(0, 0, 13, 13), kTransparentKey);
-  } else {
-    canvas.CopyRect(Bounds(x, y, 13, 13), glyph, Bounds(0, 0, 13, 13));
   }
 }
 

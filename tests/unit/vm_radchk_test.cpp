@@ -212,17 +212,25 @@ TEST_F(OptionControls, FocusFromTheKeyboardChecksARadioButton) {
   EXPECT_EQ(clicks_, (std::map<std::string, int>{{"r2", 1}}));
 }
 
-TEST_F(OptionControls, ArrowKeysMoveToTheNextRadioButtonAndCheckIt) {
+TEST_F(OptionControls, DownStaysOnARadioButtonAndClicksItOtherArrowsMoveAndCheck) {
+  auto& w = env_.windows();
   r1_->SetChecked(true);
   r1_->SetFocus();
   clicks_.clear();
-  env_.windows().KeyPress(platform::vk::kDown);
-  EXPECT_EQ(env_.windows().GetFocus(), r2_->Handle());
+  w.KeyPress(platform::vk::kDown);
+  EXPECT_EQ(w.GetFocus(), r1_->Handle());
+  EXPECT_EQ(clicks_, (std::map<std::string, int>{{"r1", 1}}));
+  w.KeyPress(platform::vk::kDown, platform::shift::kShift);  // not with a shift key: moves on
+  EXPECT_EQ(w.GetFocus(), r2_->Handle());
+  w.KeyPress(platform::vk::kRight);
+  EXPECT_EQ(w.GetFocus(), r3_->Handle());
+  EXPECT_TRUE(r3_->Checked());
+  EXPECT_FALSE(r2_->Checked());
+  w.KeyPress(platform::vk::kUp);
   EXPECT_TRUE(r2_->Checked());
-  EXPECT_FALSE(r1_->Checked());
-  env_.windows().KeyPress(platform::vk::kUp);
-  EXPECT_TRUE(r1_->Checked());
-  EXPECT_EQ(clicks_, (std::map<std::string, int>{{"r1", 1}, {"r2", 1}}));
+  EXPECT_EQ(clicks_, (std::map<std::string, int>{{"r1", 1}, {"r2", 2}, {"r3", 1}}));
+  // Arrows stay among the siblings: never into the other group box.
+  EXPECT_FALSE(other_->Checked());
 }
 
 TEST_F(OptionControls, ReadOnlyBlocksTheUserButNotTheCode) {
