@@ -1,19 +1,23 @@
 // The main window's pictures, drawn at start-up: the 32 x 32 button images
 // (execute now, start, stop), the 16 x 16 pane images (home page, help) and
-// the two-image glyph strips (normal, disabled) of the update and screen-off
-// buttons. Drawn pixel by pixel at their final size, so they stay sharp.
+// the two-image glyph strips (normal, disabled) that every button carries.
+// Drawn pixel by pixel at their final size, so they stay sharp.
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
+#include "app/PictureDrawing.h"
 #include "app/UnitFormTandrel.h"
 #include "framework/Bitmap.h"
 
 namespace tandrel {
 namespace {
 
-// Never used in a picture: marks the transparent background.
-constexpr TColor kMask = 0xFF00FF;
+using pictures::Clear;
+using pictures::DisabledGray;
+using pictures::Distance;
+using pictures::kMask;
+using pictures::Painter;
+using pictures::SetStripGlyph;
 
 constexpr TColor kRed = 0x1C1CD0;
 constexpr TColor kDarkRed = 0x10108A;
@@ -27,31 +31,6 @@ constexpr TColor kWall = 0xA8D8F0;
 constexpr TColor kFrameGray = 0x505050;
 constexpr TColor kScreen = 0x602810;
 constexpr TColor kMoon = 0x40E0F8;
-
-// A canvas-sized grid painted by predicates on pixel centres.
-class Painter {
- public:
-  explicit Painter(TBitmap& bitmap, int offsetX = 0) : bitmap_(bitmap), offsetX_(offsetX) {}
-
-  void Fill(int size, TColor color, const std::function<bool(double, double)>& inside) {
-    for (int y = 0; y < size; ++y) {
-      for (int x = 0; x < size; ++x) {
-        if (inside(x + 0.5, y + 0.5)) bitmap_.Canvas().SetPixels(offsetX_ + x, y, color);
-      }
-    }
-  }
-
- private:
-  TBitmap& bitmap_;
-  int offsetX_;
-};
-
-double Distance(double x, double y, double cx, double cy) { return std::hypot(x - cx, y - cy); }
-
-void Clear(TBitmap& bitmap) {
-  bitmap.Canvas().Brush.SetColor(kMask);
-  bitmap.Canvas().FillRect(TRect{0, 0, bitmap.Width(), bitmap.Height()});
-}
 
 // Execute now: the power sign, a broken ring with a bar through its gap.
 void DrawPower(TBitmap& b) {
@@ -151,22 +130,45 @@ void DrawMonitor(TBitmap& b, int offsetX, bool enabled) {
   });
 }
 
+// The small glyph-strip pictures of the three big buttons: the same signs
+// as their 32 x 32 images.
+void DrawPowerSmall(TBitmap& b, int offsetX, bool enabled) {
+  Painter p(b, offsetX);
+  const TColor color = enabled ? kRed : DisabledGray(kRed);
+  p.Fill(16, color, [](double x, double y) {
+    const double d = Distance(x, y, 8, 9);
+    const bool ring = d >= 4.4 && d <= 6.4 && !(y < 9 && std::abs(x - 8) < 2.8);
+    const bool bar = std::abs(x - 8) <= 1.0 && y >= 1.5 && y <= 9.0;
+    return ring || bar;
+  });
+}
+
+void DrawPlaySmall(TBitmap& b, int offsetX, bool enabled) {
+  Painter p(b, offsetX);
+  auto triangle = [](double x, double y, double grow) {
+    const double half = (13.0 + grow - x) * 6.0 / 9.0;
+    return x >= 4.0 - grow && x <= 13.0 + grow && std::abs(y - 8.0) <= half;
+  };
+  p.Fill(16, enabled ? kDarkGreen : DisabledGray(kDarkGreen), [&](double x, double y) { return triangle(x, y, 1.0); });
+  p.Fill(16, enabled ? kGreen : DisabledGray(kGreen), [&](double x, double y) { return triangle(x, y, 0.0); });
+}
+
+void DrawStopSmall(TBitmap& b, int offsetX, bool enabled) {
+  Painter p(b, offsetX);
+  auto square = [](double x, double y, double inset) {
+    const double lo = 3.0 + inset, hi = 13.0 - inset, r = 1.5;
+    const double qx = std::clamp(x, lo + r, hi - r), qy = std::clamp(y, lo + r, hi - r);
+    return x >= lo && x <= hi && y >= lo && y <= hi && Distance(x, y, qx, qy) <= r;
+  };
+  p.Fill(16, enabled ? kDarkRed : DisabledGray(kDarkRed), [&](double x, double y) { return square(x, y, 0.0); });
+  p.Fill(16, enabled ? kRed : DisabledGray(kRed), [&](double x, double y) { return square(x, y, 1.0); });
+}
+
 void AddToList(TImageList& list, void (*draw)(TBitmap&)) {
   TBitmap picture(list.Width(), list.Height());
   Clear(picture);
   draw(picture);
   list.AddMasked(picture, kMask);
-}
-
-// A strip of two pictures, normal then disabled; its bottom-left pixel, the
-// mask colour, marks what is transparent.
-void SetStripGlyph(TVmBitBtn& button, void (*draw)(TBitmap&, int, bool)) {
-  TBitmap strip(32, 16);
-  Clear(strip);
-  draw(strip, 0, true);
-  draw(strip, 16, false);
-  button.SetGlyph(strip);
-  button.SetNumGlyphs(2);
 }
 
 }  // namespace
@@ -185,8 +187,15 @@ void TFormTandrel::LoadPictures() {
   for (TVmGlyphStatus* pane : {VmGlyphStatus1, VmGlyphStatus2}) pane->SetImages(ImageList2);
   VmGlyphStatus1->SetImageIndex(1);
   VmGlyphStatus2->SetImageIndex(0);
+  // Every button carries its strip; the big three show their list image.
+  SetStripGlyph(*BTNAtOnce, DrawPowerSmall);
+  SetStripGlyph(*BTNStart, DrawPlaySmall);
+  SetStripGlyph(*BTNStop, DrawStopSmall);
   SetStripGlyph(*BTNUpdate, DrawRefresh);
   SetStripGlyph(*BTNCloseScreen, DrawMonitor);
+  // Set as stored, but without an image list they draw their strips.
+  BTNUpdate->SetImageIndex(18);
+  BTNCloseScreen->SetImageIndex(18);
 }
 
 }  // namespace tandrel

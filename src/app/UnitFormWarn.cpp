@@ -56,6 +56,7 @@ void TFormWarn::CreateLayout() {
 TFormWarn::TFormWarn(TComponent* owner) : TForm(owner) {
   BeginLoading();
   CreateLayout();
+  LoadPictures();
   EndLoading();
   BTNCancel->OnClick = TNotifyEvent(this, &TFormWarn::BTNCancelClick);
   Timer1->SetOnTimer(TNotifyEvent(this, &TFormWarn::Timer1Timer));

@@ -32,6 +32,8 @@ class TFormWarn : public TForm {
 
  private:
   void CreateLayout();
+  // Draws the Cancel button's picture.
+  void LoadPictures();
 };
 
 }  // namespace tandrel
