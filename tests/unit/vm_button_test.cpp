@@ -3,13 +3,17 @@
 // while hovered and pressed, glyph strips and layout properties.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "framework/Color.h"
 #include "framework/Form.h"
 #include "support/HeadlessApp.h"
+#include "support/ScreenProbe.h"
 #include "framework/ImageList.h"
 #include "widgets/VmButton.h"
 #include "widgets/VmEdit.h"
 #include "widgets/VmColors.h"
+#include "widgets/VmGradients.h"
 
 namespace tandrel {
 namespace {
@@ -252,6 +256,109 @@ TEST_F(BitmapButtons, GroupedButtonsStayDownOneAtATime) {
   other_->SetAllowAllUp(true);
   other_->SetDown(false);
   EXPECT_FALSE(other_->Down());
+}
+
+TEST_F(BitmapButtons, TheFaceFollowsEveryStepOfMouseAndSpaceAtOnce) {
+  auto& w = env_.windows();
+  start_->SetFocus();
+  testing::ScreenProbe screen(w, start_->Handle());
+  const TPoint bottomRing{start_->Width() / 2, start_->Height() - 3};
+  const TColor hot = ColorToRGB(3983359);
+  const TColor pressed = ColorToRGB(ShadeDarker(14542566, 10));
+  const TColor h = ColorsHardToTell(clHighlight, clBtnFace) ? ShadeDarker(clHighlight, 30) : clHighlight;
+  const TColor focusRing = ColorToRGB(MixColors(h, ShadeLighter(14542566, 30), 160));
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    TColor ring;
+    int clicks;
+  };
+  using platform::vk::kSpace;
+  const Step steps[] = {
+      {"hover", [&] { w.MouseMove(At(start_)); }, hot, 0},
+      {"press", [&] { w.MouseDown(MouseButton::Left, At(start_)); }, pressed, 0},
+      {"leave", [&] { w.MouseMove(Outside()); }, focusRing, 0},
+      {"come back", [&] { w.MouseMove(At(start_)); }, pressed, 0},
+      {"release", [&] { w.MouseUp(MouseButton::Left, At(start_)); }, hot, 1},
+      {"away", [&] { w.MouseMove(Outside()); }, focusRing, 1},
+      {"space down", [&] { w.KeyDown(kSpace); }, pressed, 1},
+      {"escape (no cancel button)", [&] { w.KeyDown(platform::vk::kEscape); }, pressed, 1},
+      {"space up", [&] { w.KeyUp(kSpace); }, focusRing, 2},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    screen.Step();
+    EXPECT_EQ(screen.Pixel(bottomRing.x, bottomRing.y), step.ring);
+    EXPECT_EQ(clicks_, step.clicks);
+  }
+}
+
+TEST_F(BitmapButtons, RingsCornersFocusDotsAndTheDisabledLook) {
+  form_->SetColor(RGB(0, 200, 0));  // what the erased corners show
+  start_->SetFrameColor(RGB(200, 0, 0));
+  const int r = start_->Width() - 1, b = start_->Height() - 1, mx = start_->Width() / 2, my = start_->Height() / 2;
+  auto shot = env_.windows().Render(start_->Handle());
+  const TColor dark = ColorToRGB(ShadeDarker(clBtnFace, 20)), light = ColorToRGB(ShadeLighter(clBtnFace, 20));
+  // Outer ring: dark on the left and top, light on the right and bottom.
+  EXPECT_EQ(shot->GetPixelAt(0, my), dark);
+  EXPECT_EQ(shot->GetPixelAt(mx, 0), dark);
+  EXPECT_EQ(shot->GetPixelAt(r, my), light);
+  EXPECT_EQ(shot->GetPixelAt(mx, b), light);
+  EXPECT_EQ(shot->GetPixelAt(1, 1), dark);
+  EXPECT_EQ(shot->GetPixelAt(r - 1, b - 1), light);
+  // The three outermost pixels of each corner show the parent.
+  for (TPoint p : {TPoint{0, 0}, TPoint{1, 0}, TPoint{0, 1}, TPoint{r, b}, TPoint{r - 1, b}, TPoint{r, 0}, TPoint{0, b}}) {
+    EXPECT_EQ(shot->GetPixelAt(p.x, p.y), RGB(0, 200, 0)) << p.x << "," << p.y;
+  }
+  // Frame ring one pixel in, without its corner pixels.
+  EXPECT_EQ(shot->GetPixelAt(1, my), RGB(200, 0, 0));
+  EXPECT_EQ(shot->GetPixelAt(mx, b - 1), RGB(200, 0, 0));
+  EXPECT_NE(shot->GetPixelAt(1, 1), RGB(200, 0, 0));
+  // Unfocused: the plain face; no dots.
+  EXPECT_EQ(shot->GetPixelAt(mx, b - 2), ColorToRGB(ShadeDarker(14542566, 30)));
+  EXPECT_NE(shot->GetPixelAt(3, 4), clBlack);
+
+  // The focused button: the highlight ring on the face and dots 3 pixels in.
+  start_->SetHighlightColor(16026986);
+  start_->SetFocus();
+  shot = env_.windows().Render(start_->Handle());
+  const TColor f = ShadeLighter(14542566, 30);
+  EXPECT_EQ(shot->GetPixelAt(mx, b - 2), ColorToRGB(MixColors(16026986, f, 160)));
+  EXPECT_EQ(shot->GetPixelAt(3, 4), clBlack);
+  EXPECT_EQ(shot->GetPixelAt(4, 3), clBlack);
+  EXPECT_NE(shot->GetPixelAt(3, 5), clBlack);
+  // The Default button shows the ring while no push button has the focus.
+  other_->SetHotTrack(true);
+  other_->SetDefault(true);
+  auto* edit = new TVmEdit(form_);
+  edit->SetBounds(20, 100, 80, 21);
+  edit->SetParent(form_);
+  edit->SetFocus();
+  auto def = env_.windows().Render(other_->Handle());
+  EXPECT_EQ(def->GetPixelAt(other_->Width() / 2, other_->Height() - 3),
+            ColorToRGB(MixColors(clHighlight, ShadeLighter(clBtnFace, 30), 160)));
+
+  // Disabled: no outer ring, a lighter frame ring, a flat face.
+  start_->SetEnabled(false);
+  shot = env_.windows().Render(start_->Handle());
+  EXPECT_EQ(shot->GetPixelAt(0, my), RGB(0, 200, 0));
+  EXPECT_EQ(shot->GetPixelAt(mx, b), RGB(0, 200, 0));
+  EXPECT_EQ(shot->GetPixelAt(1, my), ColorToRGB(ShadeDarker(14542566, 80)));
+  EXPECT_EQ(shot->GetPixelAt(mx, b - 2), ColorToRGB(14542566));
+  EXPECT_EQ(shot->GetPixelAt(mx, 2), ColorToRGB(14542566));
+}
+
+TEST_F(BitmapButtons, TheAcceleratorRunsTheClickAloneAsEnterDoes) {
+  // A grouped button shows the difference: a press would toggle it down.
+  start_->SetCaption("&Go");
+  start_->SetGroupIndex(1);
+  env_.windows().TypeChar(U'g', platform::shift::kAlt);
+  EXPECT_EQ(clicks_, 1);
+  EXPECT_FALSE(start_->Down());
+  start_->SetEnabled(false);
+  env_.windows().TypeChar(U'g', platform::shift::kAlt);
+  EXPECT_EQ(clicks_, 1);
 }
 
 }  // namespace

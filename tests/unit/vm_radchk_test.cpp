@@ -3,11 +3,16 @@
 // press tracking, Space and Escape, read-only, BM_GETCHECK and window text.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/Form.h"
+#include "framework/Color.h"
 #include "support/HeadlessApp.h"
+#include "support/ScreenProbe.h"
+#include "widgets/VmColors.h"
 #include "widgets/VmPanel.h"
 #include "widgets/VmRadChk.h"
 
@@ -305,6 +310,123 @@ TEST_F(OptionControls, PaintingShowsTheMarkOfTheState) {
   EXPECT_EQ(pixel(r1_, 6, 2 + 6), clBlue);
   check_->SetState(cbGrayed);
   EXPECT_EQ(pixel(check_, 4, 2 + 4), clRed);  // inside the grayed square
+}
+
+// One step of a scripted sequence and what the screen must show after it.
+struct PressStep {
+  const char* what;
+  std::function<void()> act;
+  bool pressed;  // the pressed fill inside the glyph
+  bool hot;      // the hot-track ring (or ramp) around it
+};
+
+// Runs `steps` on `control`, which already has the focus (so no focus
+// repaint hides a missing one), checking state and screen after each.
+void ExpectPressSequence(testing::HeadlessApp& env, TVmCustomGlyphButton& control, TPoint fillAt,
+                         TPoint hotAt, const std::vector<PressStep>& steps) {
+  testing::ScreenProbe screen(env.windows(), control.Handle());
+  const TColor white = ColorToRGB(clWindow);
+  const TColor pressed = ColorToRGB(ShadeDarker(clWindow, 20));
+  for (const PressStep& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    screen.Step();
+    EXPECT_EQ(control.ShowPressed(), step.pressed);
+    EXPECT_EQ(screen.Pixel(fillAt.x, fillAt.y), step.pressed ? pressed : white);
+    const TColor ring = screen.Pixel(hotAt.x, hotAt.y);
+    if (step.hot) EXPECT_TRUE(ring != white && ring != pressed);
+    else EXPECT_EQ(ring, step.pressed ? pressed : white);
+  }
+}
+
+TEST_F(OptionControls, ThePressedLookFollowsEveryStepOfMouseAndSpaceAtOnce) {
+  auto& w = env_.windows();
+  using platform::vk::kSpace;
+  check_->SetHotTrack(true);
+  check_->SetFrameColor(clHighlight);
+  check_->SetColor(clBtnFace);
+  check_->SetFocus();
+  // Glyph at (0, 2): a fill pixel clear of the check mark, an inner-ring pixel.
+  ExpectPressSequence(env_, *check_, TPoint{9, 11}, TPoint{1, 3}, {
+      {"hover", [&] { w.MouseMove(At(check_)); }, false, true},
+      {"press", [&] { w.MouseDown(MouseButton::Left, At(check_)); }, true, false},
+      {"leave", [&] { w.MouseMove(Outside()); }, false, false},
+      {"come back", [&] { w.MouseMove(At(check_)); }, true, false},
+      {"release", [&] { w.MouseUp(MouseButton::Left, At(check_)); }, false, true},
+      {"away", [&] { w.MouseMove(Outside()); }, false, false},
+      {"space down", [&] { w.KeyDown(kSpace); }, true, false},
+      {"escape", [&] { w.KeyDown(platform::vk::kEscape); }, false, false},
+      {"space up", [&] { w.KeyUp(kSpace); }, false, false},
+  });
+  EXPECT_TRUE(check_->Checked());  // the release toggled it, Escape cancelled the Space
+  EXPECT_EQ(clicks_["check"], 1);
+
+  // A focused radio button that a sibling unchecked: checked on release.
+  r2_->SetHotTrack(true);
+  r2_->SetFocus();
+  r1_->SetChecked(true);
+  clicks_.clear();
+  ExpectPressSequence(env_, *r2_, TPoint{3, 8}, TPoint{4, 4}, {
+      {"hover", [&] { w.MouseMove(At(r2_)); }, false, true},
+      {"press", [&] { w.MouseDown(MouseButton::Left, At(r2_)); }, true, false},
+      {"leave", [&] { w.MouseMove(Outside()); }, false, false},
+      {"come back", [&] { w.MouseMove(At(r2_)); }, true, false},
+      {"release", [&] { w.MouseUp(MouseButton::Left, At(r2_)); }, false, true},
+      {"away", [&] { w.MouseMove(Outside()); }, false, false},
+      {"space down", [&] { w.KeyDown(kSpace); }, true, false},
+      {"escape (not a radio button's key)", [&] { w.KeyDown(platform::vk::kEscape); }, true, false},
+      {"space up", [&] { w.KeyUp(kSpace); }, false, false},
+  });
+  EXPECT_TRUE(r2_->Checked());
+  EXPECT_EQ(clicks_, (std::map<std::string, int>{{"r2", 1}}));
+}
+
+TEST_F(OptionControls, TheGlyphsInEachStateAndTheFocusDots) {
+  auto pixel = [&](TWinControl* c, int x, int y) { return env_.windows().Render(c->Handle())->GetPixelAt(x, y); };
+  const TColor frame = RGB(200, 0, 0), face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow);
+  // Check box (glyph at (0, 2)): outline, fill, mark; disabled greys them.
+  check_->SetFrameColor(frame);
+  check_->SetHighlightColor(clBlue);
+  check_->SetChecked(true);
+  EXPECT_EQ(pixel(check_, 0, 2), frame);
+  EXPECT_EQ(pixel(check_, 12, 14), frame);
+  EXPECT_EQ(pixel(check_, 9, 2 + 3), clBlue);   // the mark's last column starts at row 3
+  EXPECT_EQ(pixel(check_, 10, 2 + 3), ColorToRGB(clWindow));
+  check_->SetEnabled(false);
+  EXPECT_EQ(pixel(check_, 9, 2 + 3), shadow);
+  EXPECT_EQ(pixel(check_, 10, 2 + 3), face);
+
+  // Radio circle (glyph at (0, 2)): frame, lighter frame, blends, corners.
+  r1_->SetColor(clWhite);
+  r1_->SetFrameColor(frame);
+  r1_->SetHighlightColor(clBlue);
+  EXPECT_EQ(pixel(r1_, 6, 2), frame);                                   // F
+  EXPECT_EQ(pixel(r1_, 5, 2), ColorToRGB(ShadeLighter(frame, 10)));     // r
+  EXPECT_EQ(pixel(r1_, 4, 2), ColorToRGB(MixColors(frame, clWhite, 128)));  // a
+  EXPECT_EQ(pixel(r1_, 3, 2), ColorToRGB(MixColors(frame, clWhite, 40)));   // b
+  EXPECT_EQ(pixel(r1_, 0, 2), clWhite);                                 // outside
+  EXPECT_EQ(pixel(r1_, 6, 3), ColorToRGB(MixColors(frame, clWindow, 40)));  // inner ring 3
+  EXPECT_EQ(pixel(r1_, 6, 2 + 6), ColorToRGB(clWindow));
+  r1_->SetChecked(true);
+  EXPECT_EQ(pixel(r1_, 6, 2 + 6), clBlue);
+  EXPECT_EQ(pixel(r1_, 5, 2 + 4), ColorToRGB(MixColors(clBlue, clWindow, 153)));
+  r1_->SetEnabled(false);
+  EXPECT_EQ(pixel(r1_, 6, 2 + 6), shadow);
+  EXPECT_EQ(pixel(r1_, 3, 2 + 6), face);
+  // The thicker hot outline of htsFrame.
+  r2_->SetHotTrack(true);
+  r2_->SetHotTrackStyle(htsFrame);
+  env_.windows().MouseMove(At(r2_));
+  EXPECT_EQ(pixel(r2_, 6, 2), ColorToRGB(0x149BF0));
+  EXPECT_EQ(pixel(r2_, 4, 3), ColorToRGB(0x149BF0));  // the second circle
+
+  // Focus dots around the caption, a column left of it; none without one.
+  check_->SetEnabled(true);
+  check_->SetFocus();
+  EXPECT_EQ(pixel(check_, 13 + 4, 1), clBlack);
+  EXPECT_EQ(pixel(check_, 13 + 4, 2), ColorToRGB(check_->Color()));
+  check_->SetCaption("");
+  EXPECT_EQ(pixel(check_, 13 + 4, 1), ColorToRGB(check_->Color()));
 }
 
 }  // namespace
