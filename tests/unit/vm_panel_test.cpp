@@ -9,6 +9,7 @@
 #include "framework/Label.h"
 #include "support/HeadlessApp.h"
 #include "widgets/VmColors.h"
+#include "widgets/VmDrawGlobals.h"
 #include "widgets/VmEdit.h"
 #include "widgets/VmPanel.h"
 #include "widgets/VmRadChk.h"
@@ -136,6 +137,91 @@ TEST_F(SettingsGroup, TheFlatFrameHasCutCornersAndTheCaptionInterruptsIt) {
   const int innerTop = m2.Canvas().TextHeight("Pp") / 2 - 1;
   EXPECT_NE(inner->GetPixelAt(8 + gapWidth / 2, innerTop), ColorToRGB(ShadeBy(clBtnShadow, 30)));
   EXPECT_EQ(inner->GetPixelAt(8 + gapWidth + 3, innerTop), ColorToRGB(ShadeBy(clBtnShadow, 30)));
+}
+
+TEST_F(SettingsGroup, ADisabledCaptionIsEmbossedAndTheGapIgnoresTheAmpersand) {
+  inner_->SetCaption("&Time");
+  inner_->Font().SetColor(RGB(0, 0, 200));
+  TBitmap m(1, 1);
+  m.Canvas().Font.Assign(inner_->Font());
+  const int gap = m.Canvas().TextWidth("Time");
+  const int lineY = m.Canvas().TextHeight("Pp") / 2 - 1;
+  const TColor flat = ColorToRGB(ShadeBy(clBtnShadow, 30));
+  auto shot = env_.windows().Render(inner_->Handle());
+  EXPECT_EQ(shot->GetPixelAt(8 + gap, lineY), flat);  // the line resumes right after "Time"
+  EXPECT_NE(shot->GetPixelAt(8 + gap - 1, lineY), flat);
+  auto count = [&](const platform::Surface& s, TColor c) {
+    int n = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 8; x < 8 + gap + 2; ++x) n += s.GetPixelAt(x, y) == c ? 1 : 0;
+    return n;
+  };
+  EXPECT_GT(count(*shot, RGB(0, 0, 200)), 0);
+  EXPECT_EQ(count(*shot, ColorToRGB(clBtnHighlight)), 0);
+  set_->SetEnabled(false);
+  shot = env_.windows().Render(inner_->Handle());
+  EXPECT_EQ(count(*shot, RGB(0, 0, 200)), 0);
+  const int highlights = count(*shot, ColorToRGB(clBtnHighlight));
+  EXPECT_GT(highlights, 0);
+  EXPECT_GT(count(*shot, ColorToRGB(clBtnShadow)), 0);
+  // Embossed: some highlight pixel has the shadow copy one pixel up and left.
+  bool offset = false;
+  for (int y = 1; y < 16 && !offset; ++y)
+    for (int x = 9; x < 8 + gap + 2 && !offset; ++x)
+      offset = shot->GetPixelAt(x, y) == ColorToRGB(clBtnHighlight) &&
+               shot->GetPixelAt(x - 1, y - 1) == ColorToRGB(clBtnShadow);
+  EXPECT_TRUE(offset);
+}
+
+TEST_F(SettingsGroup, GroupBoxesNeverTakeTheFocusTheirAcceleratorPassesItOn) {
+  auto& w = env_.windows();
+  inner_->SetCaption("&Time");
+  countdown_->SetChecked(true);  // the group's tab stop
+  minutes_->SetFocus();
+  w.TypeChar(U't', platform::shift::kAlt);
+  EXPECT_EQ(w.GetFocus(), countdown_->Handle());
+  EXPECT_TRUE(countdown_->Checked());
+  inner_->SetFocus();
+  EXPECT_EQ(w.GetFocus(), countdown_->Handle());
+  // Arrows from the check box pass over no group box and stay in it.
+  repeat_->SetFocus();
+  for (int key : {platform::vk::kRight, platform::vk::kRight, platform::vk::kLeft, platform::vk::kUp}) {
+    w.KeyPress(key);
+    EXPECT_NE(w.GetFocus(), inner_->Handle());
+    EXPECT_NE(w.GetFocus(), set_->Handle());
+    EXPECT_EQ(env_.windows().Parent(w.GetFocus()), inner_->Handle());
+  }
+  // Tab never stops on a group box either.
+  for (int i = 0; i < 6; ++i) {
+    w.KeyPress(platform::vk::kTab);
+    EXPECT_NE(w.GetFocus(), inner_->Handle());
+    EXPECT_NE(w.GetFocus(), set_->Handle());
+  }
+}
+
+TEST_F(SettingsGroup, ADesktopColourChangeRereadsTheSchemeAndRepaintsEverything) {
+  auto& w = env_.windows();
+  auto& registry = env_.platform().registry();
+  ReadDrawGlobals(env_.platform());
+  ASSERT_EQ(ThemeColorScheme(), 0);
+  auto key = registry.OpenKey(platform::RegistryRoot::CurrentUser,
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                              platform::kKeyWrite, true);
+  ASSERT_TRUE(key);
+  key->WriteString("ColorName", "Metallic");
+  w.Render(form_->Handle());  // nothing pending
+  for (unsigned message : {platform::msg::kSysColorChange, platform::msg::kSettingChange,
+                           platform::msg::kThemeChanged}) {
+    key->WriteString("ColorName", message == platform::msg::kSettingChange ? "homestead" : "Metallic");
+    w.Send(form_->Handle(), message, 0, 0);
+    EXPECT_EQ(ThemeColorScheme(), message == platform::msg::kSettingChange ? 1 : 2) << message;
+    for (TWinControl* c : std::initializer_list<TWinControl*>{form_, set_, inner_, repeat_, minutes_}) {
+      EXPECT_GT(w.PendingInvalidations(c->Handle()), 0) << message;
+    }
+    w.Render(form_->Handle());
+  }
+  key->WriteString("ColorName", "");
+  RereadThemeColorScheme();
 }
 
 TEST(FramedPanel, BordersInsetTheChildrenAndRepaintWhenChanged) {
