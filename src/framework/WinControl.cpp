@@ -393,6 +393,8 @@ void TWinControl::WindowPaint(platform::Surface& surface, const TRect& dirty) {
     throw;
   }
   paintCanvas_.SetSurface(nullptr);
+  // The buffer's own pixels from its top-left corner, whatever its origin.
+  offscreen.SetViewportOrigin(TPoint{0, 0});
   surface.CopyFrom(area, offscreen, Bounds(0, 0, area.Width(), area.Height()));
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -71,6 +72,13 @@ std::wstring ShortDateText(int daysFromToday);
 
 // The whole screen as a 24-bit .bmp file.
 bool SaveScreen(const std::wstring& path);
+
+// Screen pixels (0x00RRGGBB, rows top-down) of `rect` in `window`'s client
+// coordinates; how many of them are clearly red.
+std::vector<std::uint32_t> ClientPixels(HWND window, RECT rect);
+int RedPixels(const std::vector<std::uint32_t>& pixels);
+// The whole screen saved as `name` in TANDREL_SCREENSHOT_DIR, when set.
+void Screenshot(const wchar_t* name);
 
 // Every descendant window of `parent`.
 std::vector<HWND> Descendants(HWND parent);

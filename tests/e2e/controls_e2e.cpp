@@ -196,13 +196,6 @@ bool BoxShowsIcon(HWND box, LPCWSTR id) {
   return covered > 100;
 }
 
-void Screenshot(const wchar_t* name) {
-  wchar_t folder[MAX_PATH] = {};
-  if (GetEnvironmentVariableW(L"TANDREL_SCREENSHOT_DIR", folder, MAX_PATH) == 0) return;
-  Sleep(800);  // let the last paint reach the screen
-  SaveScreen(std::wstring(folder) + L"\\" + name);
-}
-
 TEST(MainWindowControls, StartAtLogonWritesTheRunValueAndTheTaskAndRemovesBoth) {
   RemoveRunValue();
   DeleteRootTask(L"Tandrel");

@@ -167,44 +167,6 @@ HWND ShownWarning(const TandrelProcess& program) {
   return nullptr;
 }
 
-// Screen pixels (0x00RRGGBB, rows top-down) of `rect` in `window`'s client
-// coordinates.
-std::vector<std::uint32_t> ClientPixels(HWND window, RECT rect) {
-  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  const auto* source = static_cast<const std::uint32_t*>(bits);
-  std::vector<std::uint32_t> pixels(source, source + static_cast<std::size_t>(width) * height);
-  for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
-int RedPixels(const std::vector<std::uint32_t>& pixels) {
-  int red = 0;
-  for (std::uint32_t p : pixels) {
-    const unsigned r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-    if (r >= 192 && g <= 64 && b <= 64) ++red;
-  }
-  return red;
-}
-
 int ProgressPosition(HWND bar) {
   DWORD_PTR position = 0;
   SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &position);
@@ -292,6 +254,10 @@ TEST(Countdown, WarningCountsTheLastSecondsAndCancelLeavesTheProgramIdle) {
   HWND cancel = ChildWithText(warning, L"取消");
   ASSERT_NE(cancel, nullptr);
   EXPECT_TRUE(IsWindowVisible(cancel));
+  // Cancel shows its picture, a red disc, left of the caption.
+  EXPECT_TRUE(WaitFor([&] { return RedPixels(ClientPixels(cancel, RECT{5, 5, 30, 25})) > 40; }, 3s))
+      << "no picture on Cancel";
+  Screenshot(L"tandrel-warning.bmp");
   HWND bar = ChildOfClass(warning, L"msctls_progress32");
   ASSERT_NE(bar, nullptr);
   EXPECT_NE(GetWindowLongW(bar, GWL_STYLE) & PBS_SMOOTH, 0);

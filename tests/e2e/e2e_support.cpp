@@ -258,4 +258,50 @@ HWND WaitShownMainWindow(const TandrelProcess& program) {
   return main;
 }
 
+// Screen pixels (0x00RRGGBB, rows top-down) of `rect` in `window`'s client
+// coordinates.
+std::vector<std::uint32_t> ClientPixels(HWND window, RECT rect) {
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const auto* source = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(source, source + static_cast<std::size_t>(width) * height);
+  for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+int RedPixels(const std::vector<std::uint32_t>& pixels) {
+  int red = 0;
+  for (std::uint32_t p : pixels) {
+    const unsigned r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+    if (r >= 192 && g <= 64 && b <= 64) ++red;
+  }
+  return red;
+}
+
+
+void Screenshot(const wchar_t* name) {
+  wchar_t folder[MAX_PATH] = {};
+  if (GetEnvironmentVariableW(L"TANDREL_SCREENSHOT_DIR", folder, MAX_PATH) == 0) return;
+  Sleep(800);  // let the last paint reach the screen
+  SaveScreen(std::wstring(folder) + L"\\" + name);
+}
+
 }  // namespace tandrel::e2e
