@@ -74,7 +74,14 @@ TEST_F(FormTandrelPictures, ButtonsShowTheirImagesOfTheFirstList) {
 
 TEST_F(FormTandrelPictures, GlyphStripsHoldANormalAndAGreyDisabledPicture) {
   TFormTandrel& form = Create();
-  for (TVmBitBtn* button : {form.BTNUpdate, form.BTNCloseScreen}) {
+  // Every button of both windows carries a strip; two draw it, with an
+  // image index that no image list backs.
+  EXPECT_EQ(form.BTNUpdate->ImageIndex(), 18);
+  EXPECT_EQ(form.BTNCloseScreen->ImageIndex(), 18);
+  EXPECT_EQ(FormWarn->BTNCancel->ImageIndex(), 1);
+  EXPECT_EQ(FormWarn->BTNCancel->Images(), nullptr);
+  for (TVmBitBtn* button : {form.BTNUpdate, form.BTNCloseScreen, form.BTNStart, form.BTNStop, form.BTNAtOnce,
+                            FormWarn->BTNCancel}) {
     SCOPED_TRACE(button->Name());
     const TBitmap& glyph = button->Glyph();
     ASSERT_EQ(glyph.Width(), 32);
@@ -113,6 +120,20 @@ TEST_F(FormTandrelPictures, StartButtonShowsItsGreenPicture) {
     }
   }
   EXPECT_GT(green, 100);
+}
+
+TEST_F(FormTandrelPictures, TheWarningWindowsCancelShowsItsRedPicture) {
+  CreateAndShow();
+  FormWarn->Show();
+  std::unique_ptr<platform::Surface> picture = windows().Render(FormWarn->BTNCancel->Handle());
+  int red = 0;
+  for (int y = 0; y < picture->SurfaceHeight(); ++y) {
+    for (int x = 0; x < 30; ++x) {
+      const TColor c = picture->GetPixelAt(x, y);
+      red += RedOf(c) > GreenOf(c) + 100 && RedOf(c) > BlueOf(c) + 100 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(red, 60);
 }
 
 }  // namespace

@@ -429,5 +429,18 @@ TEST_F(OptionControls, TheGlyphsInEachStateAndTheFocusDots) {
   EXPECT_EQ(pixel(check_, 13 + 4, 1), ColorToRGB(check_->Color()));
 }
 
+TEST_F(OptionControls, ATransparentRadioButtonShowsItsParentAndSmoothsTheCircleOverIt) {
+  const TColor parent = RGB(0, 120, 0), frame = RGB(200, 0, 0);
+  group1_->SetColor(parent);
+  r3_->SetTransparent(true);
+  r3_->SetFrameColor(frame);
+  auto shot = env_.windows().Render(r3_->Handle());
+  EXPECT_EQ(shot->GetPixelAt(100, 8), parent);
+  EXPECT_EQ(shot->GetPixelAt(0, 2), parent);  // outside the circle (glyph at (0, 2))
+  EXPECT_EQ(shot->GetPixelAt(6, 2), frame);
+  EXPECT_EQ(shot->GetPixelAt(4, 2), ColorToRGB(MixColors(frame, parent, 128)));
+  EXPECT_EQ(shot->GetPixelAt(3, 2), ColorToRGB(MixColors(frame, parent, 40)));
+}
+
 }  // namespace
 }  // namespace tandrel
