@@ -120,9 +120,8 @@ TPoint TVmCustomGlyphButton::GlyphPosition() const {
 }
 
 bool TVmCustomGlyphButton::EraseBackground(TCanvas& canvas) {
-  // Only a transparent control needs the parent's picture, and only when
-  // its cached copy is to be rebuilt; the paint covers everything else.
-  if (transparent_ && rebuildBackground_) PaintParentBackground(*this, canvas, false);
+  // The paint covers the whole control from its cached background.
+  (void)canvas;
   return true;
 }
 
@@ -160,7 +159,8 @@ void TVmCustomGlyphButton::Paint(TCanvas& canvas) {
     background_.SetSize(w, h);
     TCanvas& bg = background_.Canvas();
     if (transparent_) {
-      bg.CopyRect(client, canvas, client);
+      // The whole of what the parent shows here, whatever part is painted now.
+      PaintParentBackground(*this, bg, false);
     } else {
       bg.Brush.SetStyle(bsSolid);
       bg.Brush.SetColor(Color());
