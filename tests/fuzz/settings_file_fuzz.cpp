@@ -3,6 +3,7 @@
 // created, the main one shown and activated), Start pressed and a few
 // seconds of ticks run. Nothing may crash or escape, and afterwards every
 // setting the window holds is a value of its kind that agrees with the file.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -52,7 +53,9 @@ void CheckSettings(const TFormTandrel& form) {
   Check(form.FAtSetTime == ReadStoredBool(Stored("CB", "RBFS", ""), true));
   Check(form.FRepeatRun == ReadStoredBool(Stored("CB", "CBCF", ""), false));
   Check(form.FWarn == ReadStoredBool(Stored("CB", "Warn", ""), false));
-  Check(form.FMinutes == ReadStoredInteger(Stored("Set", "FZ", ""), 30));
+  // Minutes outside the field's range are clamped on load; the file keeps its text.
+  const std::int32_t storedMinutes = ReadStoredInteger(Stored("Set", "FZ", ""), 30);
+  Check(form.FMinutes == std::clamp<std::int32_t>(storedMinutes, 1, 10000));
   Check(form.FAction == ReadStoredInteger(Stored("Set", "SD", ""), 1));
   // A stored date or time, once the program has started, is readable.
   const std::string date = Stored("Set", "RQ", "");
