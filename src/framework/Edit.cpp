@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Color.h"
+#include "framework/FlagScope.h"
 
 namespace tandrel {
 
@@ -12,18 +13,6 @@ constexpr int kHomeKey = 0x24;    // VK_HOME
 constexpr int kEndKey = 0x23;     // VK_END
 constexpr int kDeleteKey = 0x2E;  // VK_DELETE
 constexpr int kInsertKey = 0x2D;  // VK_INSERT
-
-// Sets a flag for the length of a scope, also when an event handler throws.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "widgets/VmTray.h"
 
 #include "framework/Application.h"
+#include "framework/FlagScope.h"
 #include "framework/Form.h"
 #include "framework/PopupMenu.h"
 #include "framework/Timer.h"
@@ -13,18 +14,6 @@ namespace tandrel {
 namespace {
 
 platform::WindowSystem& Windows() { return platform::Current().windows(); }
-
-// Clears a flag when the scope ends, also when an exception passes.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 // The shell tells icons apart by window and id; a counter keeps the id unique
 // per instance where a 64-bit address would not fit the 32-bit field.
