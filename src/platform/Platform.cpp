@@ -3,7 +3,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
+
+#include "platform/PlatformError.h"
 
 namespace tandrel::platform {
 namespace {
@@ -20,12 +21,12 @@ Platform& Current() {
 
 void Install(Platform* platform) { g_current = platform; }
 
-WindowSystem& Platform::windows() { throw std::logic_error("this platform has no window system"); }
+WindowSystem& Platform::windows() { throw PlatformError("this platform has no window system"); }
 TaskScheduler& Platform::taskScheduler() {
-  throw std::logic_error("this platform has no task scheduler");
+  throw PlatformError("this platform has no task scheduler");
 }
 ExecutionState& Platform::executionState() {
-  throw std::logic_error("this platform has no execution state");
+  throw PlatformError("this platform has no execution state");
 }
 
 }  // namespace tandrel::platform

@@ -1,7 +1,8 @@
 #include "platform/win32/SystemLibrary.h"
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/PlatformError.h"
 
 namespace tandrel::platform {
 namespace {
@@ -66,7 +67,7 @@ CommonControlsApi LoadCommonControls(const SystemLibrary& library) {
       ByNameOrOrdinal<decltype(Api::defSubclassProc)>(library, "DefSubclassProc", 413);
   if (!api.initCommonControlsEx || !api.setWindowSubclass || !api.removeWindowSubclass ||
       !api.defSubclassProc) {
-    throw std::runtime_error("comctl32.dll could not be loaded from the system folder");
+    throw PlatformError("comctl32.dll could not be loaded from the system folder");
   }
   return api;
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <stdexcept>
 
+#include "platform/PlatformError.h"
 #include "platform/win32/GdiObjects.h"
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32WindowSystem.h"
@@ -214,7 +214,7 @@ HWND CreateEditWindow(const WindowSpec& params, WindowHandler* handler, HINSTANC
   HWND hwnd = CreateWindowExW(params.clientEdge ? WS_EX_CLIENTEDGE : 0, L"EDIT",
                               ToWide(params.text).c_str(), EditStyle(params), b.left, b.top,
                               b.Width(), b.Height(), ToHwnd(params.parent), id, instance, nullptr);
-  if (!hwnd) throw std::runtime_error("CreateWindowEx of the edit failed");
+  if (!hwnd) throw PlatformError("CreateWindowEx of the edit failed");
   auto rec = std::make_unique<EditRecord>();
   rec->handler = handler;
   rec->report = std::move(report);

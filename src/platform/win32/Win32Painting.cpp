@@ -1,9 +1,9 @@
 // Win32 painting service and icons.
 #include "platform/win32/Win32Painting.h"
 
-#include <stdexcept>
 #include <vector>
 
+#include "platform/PlatformError.h"
 #include "platform/win32/GdiSurface.h"
 
 namespace tandrel::platform {
@@ -39,14 +39,14 @@ std::unique_ptr<IconHandle> Win32Painting::LoadApplicationIcon() {
     // the shared system icon.
     icon.Reset(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
   }
-  if (!icon) throw std::runtime_error("Out of system resources");
+  if (!icon) throw PlatformError("Out of system resources");
   return std::make_unique<Win32Icon>(std::move(icon), width, height);
 }
 
 std::unique_ptr<Surface> Win32Painting::CreateBitmapSurface(int width, int height,
                                                            bool monochrome) {
   auto surface = GdiSurface::CreateOffscreen(width, height, monochrome);
-  if (surface == nullptr) throw std::runtime_error("Out of system resources");
+  if (surface == nullptr) throw PlatformError("Out of system resources");
   return surface;
 }
 

@@ -6,8 +6,8 @@
 
 #include <cstdio>
 #include <map>
-#include <stdexcept>
 
+#include "platform/PlatformError.h"
 #include "platform/win32/GdiObjects.h"
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/SystemLibrary.h"
@@ -505,7 +505,7 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& params, WindowHandler* 
     ATOM atom = RegisterClassExW(&wc);
     // An earlier window system of this process may have registered it already.
     if (!atom && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-      throw std::runtime_error("RegisterClassEx failed");
+      throw PlatformError("RegisterClassEx failed");
     }
     state_->classes[className] = atom;
   }
@@ -534,7 +534,7 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& params, WindowHandler* 
   HWND hwnd = CreateWindowExW(ExStyleFor(params), className.c_str(), ToWide(params.text).c_str(), style,
                               b.left, b.top, b.Width(), b.Height(), parent, id, state_->instance,
                               native ? nullptr : rec);
-  if (!hwnd) throw std::runtime_error("CreateWindowEx failed");
+  if (!hwnd) throw PlatformError("CreateWindowEx failed");
   state_->records[hwnd] = std::move(record);
   if (native) {
     SetPropW(hwnd, kRecordProperty, rec);
