@@ -1,13 +1,11 @@
 // Section format strings and float text conversion.
 #include "framework/NumberFormat.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
+#include "framework/DecimalDigits.h"
 #include "framework/Exceptions.h"
 #include "platform/Platform.h"
 
@@ -95,25 +93,12 @@ struct RoundedDigits {
 };
 
 RoundedDigits RoundDecimal(double magnitude, int decimals) {
-  char buffer[64];
-  // The fewest significant digits that read back as the value: printf and
-  // strtod round correctly, and std::to_chars would add some 170 KB of tables
-  // to the executable for the same digits.
-  for (int precision = 0; precision < 17; ++precision) {
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision, magnitude);
-    if (std::strtod(buffer, nullptr) == magnitude) break;
-  }
-  const std::string_view text(buffer);
-  // "d.ddde+XX": collect the digits and the power of ten of the first one.
-  std::string digits;
-  std::size_t i = 0;
-  for (; i < text.size() && text[i] != 'e'; ++i) {
-    if (text[i] != '.') digits.push_back(text[i]);
-  }
-  const int exponent = static_cast<int>(std::strtol(text.data() + i + 1, nullptr, 10));
-  if (digits.find_first_not_of('0') == std::string::npos) {
+  const DecimalNumber shortest = ShortestDecimal(magnitude);
+  if (shortest.digits.empty()) {
     return RoundedDigits{"", std::string(static_cast<std::size_t>(decimals), '0')};
   }
+  const std::string& digits = shortest.digits;
+  const long long exponent = shortest.exponent - 1;  // the power of the first digit
   // Digit k of `digits` has the power exponent - k.
   const auto digitAt = [&](long long power) -> char {
     const long long k = exponent - power;
@@ -230,24 +215,25 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::string FloatToStr(double value, const LocaleFormats& formats) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-  char buffer[64];
-  const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  const char* const end = buffer + length;
-  std::string out;
-  for (const char* p = buffer; p != end; ++p) {
-    if (*p == '.') {
-      out += formats.decimalSeparator;
-    } else if (*p == 'e') {
-      // "e+07" -> "E7", "e-05" -> "E-5"
-      out.push_back('E');
-      ++p;
-      if (*p == '-') out.push_back('-');
-      ++p;
-      while (p + 1 != end && *p == '0') ++p;
-      out.append(p, static_cast<std::size_t>(end - p));
-      break;
-    } else {
-      out.push_back(*p);
+  // printf's "%.15g" with the locale's separator and a shorter exponent.
+  std::string out = std::signbit(value) ? "-" : "";
+  const DecimalNumber rounded = RoundSignificant(ExactDecimal(value), 15);
+  const std::string& digits = rounded.digits;
+  if (digits.empty()) return out + "0";
+  const long long power = rounded.exponent - 1;  // of the first digit
+  if (power < -4 || power >= 15) {
+    out.push_back(digits[0]);
+    if (digits.size() > 1) out.append(formats.decimalSeparator).append(digits, 1);
+    out.append("E").append(std::to_string(power));
+  } else if (power < 0) {
+    out.append("0").append(formats.decimalSeparator);
+    out.append(static_cast<std::size_t>(-power - 1), '0').append(digits);
+  } else {
+    const auto integerCount = static_cast<std::size_t>(power + 1);
+    out.append(digits, 0, integerCount);
+    if (digits.size() < integerCount) out.append(integerCount - digits.size(), '0');
+    if (digits.size() > integerCount) {
+      out.append(formats.decimalSeparator).append(digits, integerCount);
     }
   }
   return out;
@@ -283,54 +269,41 @@ std::optional<double> TryStrToFloat(std::string_view text, const LocaleFormats& 
   while (end > begin && IsBlank(text[end - 1])) --end;
   text = text.substr(begin, end - begin);
 
-  std::string ascii;  // the number rewritten for strtod
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
     ++i;
   }
-  if (negative) ascii.push_back('-');
-  // Order of magnitude of the first significant digit, to tell an overflow
-  // from an underflow.
+  DecimalNumber number;
   long long integerDigits = 0;
-  long long leadingFractionZeros = 0;
-  bool significant = false;
-  int digitCount = 0;
   bool point = false;
   const std::string_view separator = formats.decimalSeparator;
   while (i < text.size()) {
     const char c = text[i];
     if (IsDigit(c)) {
-      ascii.push_back(c);
-      ++digitCount;
-      if (c != '0') significant = true;
-      if (!point && significant) ++integerDigits;
-      if (point && !significant) ++leadingFractionZeros;
+      number.digits.push_back(c);
+      if (!point) ++integerDigits;
       ++i;
     } else if (!point && !separator.empty() && text.substr(i, separator.size()) == separator) {
       point = true;
-      ascii.push_back('.');
       i += separator.size();
     } else {
       break;
     }
   }
-  if (digitCount == 0) return std::nullopt;
+  if (number.digits.empty()) return std::nullopt;
   long long exponent = 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ascii.push_back('e');
     ++i;
     bool negativeExponent = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
       negativeExponent = text[i] == '-';
-      ascii.push_back(text[i]);
       ++i;
     }
     int exponentDigits = 0;
     while (i < text.size() && IsDigit(text[i])) {
       if (exponent < 1000000) exponent = exponent * 10 + (text[i] - '0');  // saturates
-      ascii.push_back(text[i]);
       ++exponentDigits;
       ++i;
     }
@@ -338,20 +311,16 @@ std::optional<double> TryStrToFloat(std::string_view text, const LocaleFormats& 
     if (negativeExponent) exponent = -exponent;
   }
   if (i != text.size()) return std::nullopt;
-  if (!significant) return negative ? -0.0 : 0.0;
 
-  // ascii holds only sign, digits, point and exponent, so strtod reads all of
-  // it; it reports ERANGE for a result too large, rounded to zero, or (some C
-  // libraries) subnormal, which is kept.
-  errno = 0;
-  const double value = std::strtod(ascii.c_str(), nullptr);
-  if (errno == ERANGE && (std::isinf(value) || value == 0)) {
-    const long long magnitude =
-        (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
-    if (magnitude > 0) return std::nullopt;  // too large for a double
-    return negative ? -0.0 : 0.0;
-  }
-  return value;
+  // 0.digits x 10^exponent, without leading or trailing zeros.
+  const std::size_t first = number.digits.find_first_not_of('0');
+  if (first == std::string::npos) return negative ? -0.0 : 0.0;
+  number.digits.erase(0, first);
+  number.exponent = integerDigits - static_cast<long long>(first) + exponent;
+  number.digits.erase(number.digits.find_last_not_of('0') + 1);
+  const double value = NearestDouble(number);
+  if (std::isinf(value)) return std::nullopt;  // too large for a double
+  return negative ? -value : value;
 }
 
 double StrToFloat(std::string_view text, const LocaleFormats& formats) {

@@ -1,6 +1,6 @@
-// Number texts rest on the C library's printf and strtod, which differ
-// between the Linux and the MinGW runtime: both must round correctly and
-// report range errors alike.
+// Number texts are computed by the framework itself, not by the C library's
+// printf and strtod: the same digits, rounding and range errors on the Linux
+// and the MinGW runtime.
 #include <gtest/gtest.h>
 
 #include "framework/NumberFormat.h"
