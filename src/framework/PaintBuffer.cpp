@@ -20,6 +20,14 @@ SharedBuffer& Shared() {
   return buffer;
 }
 
+// The shared buffer serves the frequent small paints (a clock second, a
+// hover ring, a changed label); a larger area (a whole window shown or
+// restored) gets a buffer of its own for that paint only, so a program that
+// sits in the tray for weeks does not keep a window-sized bitmap.
+constexpr long long kSharedPixelLimit = 16 * 1024;
+
+long long Pixels(int width, int height) { return static_cast<long long>(width) * height; }
+
 }  // namespace
 
 TPaintBuffer::Lease::Lease(TSize size) {
@@ -27,7 +35,7 @@ TPaintBuffer::Lease::Lease(TSize size) {
   size.cy = std::max(1, size.cy);
   platform::Painting& painting = platform::Current().painting();
   SharedBuffer& shared = Shared();
-  if (shared.lent) {
+  if (shared.lent || Pixels(size.cx, size.cy) > kSharedPixelLimit) {
     own_ = painting.CreateBitmapSurface(size.cx, size.cy, false);
     surface_ = own_.get();
   } else {
@@ -35,8 +43,14 @@ TPaintBuffer::Lease::Lease(TSize size) {
         shared.surface->SurfaceHeight() < size.cy) {
       int w = size.cx, h = size.cy;
       if (shared.surface && shared.maker == &painting) {
-        w = std::max(w, shared.surface->SurfaceWidth());
-        h = std::max(h, shared.surface->SurfaceHeight());
+        const int grownWidth = std::max(w, shared.surface->SurfaceWidth());
+        const int grownHeight = std::max(h, shared.surface->SurfaceHeight());
+        // Growing both ways may pass the limit (a wide strip, then a tall
+        // one): then the buffer takes this paint's size instead.
+        if (Pixels(grownWidth, grownHeight) <= kSharedPixelLimit) {
+          w = grownWidth;
+          h = grownHeight;
+        }
       }
       shared.surface.reset();
       shared.surface = painting.CreateBitmapSurface(w, h, false);
@@ -59,5 +73,7 @@ TSize TPaintBuffer::SharedSize() {
   if (!shared.surface) return TSize{0, 0};
   return TSize{shared.surface->SurfaceWidth(), shared.surface->SurfaceHeight()};
 }
+
+long long TPaintBuffer::SharedPixelLimit() { return kSharedPixelLimit; }
 
 }  // namespace tandrel

@@ -1,8 +1,9 @@
 // The off-screen bitmap through which every custom-drawn window paints: the
 // update area is drawn there whole (background first) and copied to the
 // window in one block, so no erased or half-drawn state is ever seen. One
-// buffer is shared by all windows and only grows, so a paint allocates
-// nothing once the largest area has been painted.
+// small buffer is shared by all windows for the frequent small paints, so a
+// clock second or a hover allocates nothing; a large area is painted
+// through a buffer made for that paint alone.
 #pragma once
 
 #include <memory>
@@ -34,6 +35,8 @@ class TPaintBuffer {
   // Size of the shared buffer now (0 x 0 before the first paint); for tests
   // and benchmarks.
   static TSize SharedSize();
+  // The largest area, in pixels, the shared buffer grows to.
+  static long long SharedPixelLimit();
 };
 
 }  // namespace tandrel

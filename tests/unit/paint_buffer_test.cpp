@@ -27,7 +27,7 @@ TEST(PaintBuffer, WindowsPaintOffScreenIntoOneReusedBuffer) {
   testing::HeadlessApp env;
   TForm* form = nullptr;
   env.app().CreateForm(form);
-  form->SetClientSize(200, 100);
+  form->SetClientSize(160, 80);
   auto* probe = new SurfaceProbe(form);
   probe->SetBounds(10, 10, 50, 30);
   probe->SetColor(clBlue);
@@ -40,8 +40,8 @@ TEST(PaintBuffer, WindowsPaintOffScreenIntoOneReusedBuffer) {
   EXPECT_EQ(shot->GetPixelAt(10 + 2, 10 + 2), clBlue);  // the background came with it
   EXPECT_EQ(shot->GetPixelAt(10 + 6, 10 + 6), clRed);
   const TSize grown = TPaintBuffer::SharedSize();
-  EXPECT_GE(grown.cx, 200);
-  EXPECT_GE(grown.cy, 100);
+  EXPECT_GE(grown.cx, 160);
+  EXPECT_GE(grown.cy, 80);
 
   const platform::Surface* first = probe->seen;
   probe->Invalidate();
@@ -49,6 +49,44 @@ TEST(PaintBuffer, WindowsPaintOffScreenIntoOneReusedBuffer) {
   EXPECT_EQ(probe->seen, first);
   EXPECT_EQ(TPaintBuffer::SharedSize().cx, grown.cx);
   EXPECT_EQ(TPaintBuffer::SharedSize().cy, grown.cy);
+}
+
+// A window-sized paint must not leave a window-sized bitmap behind (the
+// program sits in the tray for weeks), nor may a wide strip followed by a
+// tall one grow the shared buffer past its limit; the pictures still land.
+TEST(PaintBuffer, LargeAreasPaintThroughABufferOfTheirOwn) {
+  testing::HeadlessApp env;
+  TForm* form = nullptr;
+  env.app().CreateForm(form);
+  form->SetClientSize(486, 302);
+  auto* wide = new SurfaceProbe(form);
+  wide->SetBounds(0, 0, 480, 40);
+  wide->SetColor(clBlue);
+  wide->SetParent(form);
+  auto* tall = new SurfaceProbe(form);
+  tall->SetBounds(0, 50, 60, 250);
+  tall->SetColor(clNavy);
+  tall->SetParent(form);
+  form->Show();
+
+  auto shot = env.windows().Render(form->Handle());
+  EXPECT_EQ(shot->GetPixelAt(470, 30), clBlue);
+  EXPECT_EQ(shot->GetPixelAt(6, 56), clRed);
+  EXPECT_EQ(shot->GetPixelAt(50, 290), clNavy);
+  auto withinLimit = [] {
+    const TSize size = TPaintBuffer::SharedSize();
+    return static_cast<long long>(size.cx) * size.cy <= TPaintBuffer::SharedPixelLimit();
+  };
+  EXPECT_TRUE(withinLimit());
+
+  for (SurfaceProbe* probe : {wide, tall}) {
+    probe->Invalidate();
+    probe->Update();
+    EXPECT_TRUE(withinLimit());
+  }
+  shot = env.windows().Render(form->Handle());
+  EXPECT_EQ(shot->GetPixelAt(6, 6), clRed);
+  EXPECT_EQ(shot->GetPixelAt(50, 290), clNavy);
 }
 
 }  // namespace
