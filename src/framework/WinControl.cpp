@@ -19,6 +19,30 @@ TMouseButton ToButton(platform::MouseButton b) {
   return TMouseButton::mbLeft;
 }
 
+// The visible controls of one alignment, nearest to its side first: by their
+// position along it, ties in the controls' order.
+std::vector<TControl*> Aligned(const std::vector<TControl*>& controls, TAlign align) {
+  const auto distance = [align](const TControl* c) -> long long {
+    switch (align) {
+      case TAlign::alTop: return c->Top();
+      case TAlign::alBottom: return -static_cast<long long>(c->Top());
+      case TAlign::alLeft: return c->Left();
+      case TAlign::alRight: return -static_cast<long long>(c->Left());
+      default: return 0;
+    }
+  };
+  std::vector<TControl*> list;
+  for (TControl* c : controls) {
+    if (c->Align() != align || !c->Visible()) continue;
+    const auto after = std::upper_bound(list.begin(), list.end(), distance(c),
+                                        [&](long long d, const TControl* other) {
+                                          return d < distance(other);
+                                        });
+    list.insert(after, c);
+  }
+  return list;
+}
+
 }  // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -222,43 +246,25 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::AlignControls(TRect r) {
-  auto aligned = [this](TAlign a) {
-    std::vector<TControl*> list;
-    for (TControl* c : controls_) {
-      if (c->Align() == a && c->Visible()) list.push_back(c);
-    }
-    return list;
-  };
   // Top and bottom first (full width), then left and right in what is left,
-  // then the client. Each group keeps the order of the controls' positions.
-  auto tops = aligned(TAlign::alTop);
-  std::stable_sort(tops.begin(), tops.end(), [](auto* a, auto* b) { return a->Top() < b->Top(); });
-  for (TControl* c : tops) {
+  // then the client.
+  for (TControl* c : Aligned(controls_, TAlign::alTop)) {
     c->SetBounds(r.left, r.top, r.Width(), c->Height());
     r.top += c->Height();
   }
-  auto bottoms = aligned(TAlign::alBottom);
-  std::stable_sort(bottoms.begin(), bottoms.end(),
-                   [](auto* a, auto* b) { return a->Top() > b->Top(); });
-  for (TControl* c : bottoms) {
+  for (TControl* c : Aligned(controls_, TAlign::alBottom)) {
     c->SetBounds(r.left, r.bottom - c->Height(), r.Width(), c->Height());
     r.bottom -= c->Height();
   }
-  auto lefts = aligned(TAlign::alLeft);
-  std::stable_sort(lefts.begin(), lefts.end(),
-                   [](auto* a, auto* b) { return a->Left() < b->Left(); });
-  for (TControl* c : lefts) {
+  for (TControl* c : Aligned(controls_, TAlign::alLeft)) {
     c->SetBounds(r.left, r.top, c->Width(), r.Height());
     r.left += c->Width();
   }
-  auto rights = aligned(TAlign::alRight);
-  std::stable_sort(rights.begin(), rights.end(),
-                   [](auto* a, auto* b) { return a->Left() > b->Left(); });
-  for (TControl* c : rights) {
+  for (TControl* c : Aligned(controls_, TAlign::alRight)) {
     c->SetBounds(r.right - c->Width(), r.top, c->Width(), r.Height());
     r.right -= c->Width();
   }
-  for (TControl* c : aligned(TAlign::alClient)) {
+  for (TControl* c : Aligned(controls_, TAlign::alClient)) {
     c->SetBounds(r.left, r.top, r.Width(), r.Height());
   }
 }

@@ -268,6 +268,33 @@ TEST(ControlAlignment, LeftAlignedChildrenShareTheClientHeightInOrderOfLeft) {
   EXPECT_EQ(panel->BoundsRect(), Bounds(0, 130, 300, 20));
 }
 
+TEST(ControlAlignment, RightAndBottomAlignedChildrenStackFromTheirSideNearestFirst) {
+  testing::HeadlessApp env;
+  TForm* form = nullptr;
+  env.app().CreateForm(form);
+  form->SetClientSize(300, 100);
+  auto add = [&](TAlign align, int left, int top) {
+    auto* c = new TLabel(form);
+    c->SetAutoSize(false);
+    c->SetBounds(left, top, 10, 10);
+    c->SetAlign(align);
+    c->SetParent(form);
+    return c;
+  };
+  form->BeginLoading();
+  TLabel* inner = add(TAlign::alRight, 100, 0);
+  TLabel* outer = add(TAlign::alRight, 200, 0);
+  TLabel* tiedLater = add(TAlign::alRight, 100, 0);  // same position: after `inner`
+  TLabel* upper = add(TAlign::alBottom, 0, 20);
+  TLabel* lower = add(TAlign::alBottom, 0, 60);
+  form->EndLoading();
+  EXPECT_EQ(lower->BoundsRect(), Bounds(0, 90, 300, 10));
+  EXPECT_EQ(upper->BoundsRect(), Bounds(0, 80, 300, 10));
+  EXPECT_EQ(outer->BoundsRect(), Bounds(290, 0, 10, 80));
+  EXPECT_EQ(inner->BoundsRect(), Bounds(280, 0, 10, 80));
+  EXPECT_EQ(tiedLater->BoundsRect(), Bounds(270, 0, 10, 80));
+}
+
 TEST(ControlAnchors, AnchoredControlsFollowTheEdgesOfAResizedParent) {
   testing::HeadlessApp env;
   TForm* form = nullptr;
