@@ -74,7 +74,7 @@ void TWinControl::CreateHandle() {
   if (handle_) return;
   platform::WindowSpec params;
   CreateParams(params);
-  handle_ = Windows().Create(params, this);
+  handle_ = Windows().Create(params, &events_);
   lastClientSize_ = Windows().ClientSize(handle_);
   HandleCreated();
   // Windowed children get their windows in z-order, so the stacking matches.
@@ -531,5 +531,58 @@ bool TWinControl::WindowMessage(unsigned message, std::uintptr_t wParam, std::in
                                 std::intptr_t& result) {
   return HandleMessage(message, wParam, lParam, result);
 }
+
+void TWinControl::Events::WindowPaint(platform::Surface& surface, const TRect& dirty) {
+  control_.WindowPaint(surface, dirty);
+}
+bool TWinControl::Events::WindowEraseBackground(platform::Surface& surface) {
+  return control_.WindowEraseBackground(surface);
+}
+void TWinControl::Events::WindowNcPaint(platform::Surface& surface) {
+  control_.WindowNcPaint(surface);
+}
+int TWinControl::Events::WindowHitTest(TPoint client, int defaultResult) {
+  return control_.WindowHitTest(client, defaultResult);
+}
+bool TWinControl::Events::WindowSetCursor(int hitTest) { return control_.WindowSetCursor(hitTest); }
+void TWinControl::Events::WindowMoved(const TRect& bounds) { control_.WindowMoved(bounds); }
+void TWinControl::Events::WindowSized(int clientWidth, int clientHeight) {
+  control_.WindowSized(clientWidth, clientHeight);
+}
+void TWinControl::Events::WindowMouseMove(TPoint at, unsigned shiftState) {
+  control_.WindowMouseMove(at, shiftState);
+}
+void TWinControl::Events::WindowMouseDown(platform::MouseButton button, TPoint at,
+                                          unsigned shiftState, bool doubleClick) {
+  control_.WindowMouseDown(button, at, shiftState, doubleClick);
+}
+void TWinControl::Events::WindowMouseUp(platform::MouseButton button, TPoint at,
+                                        unsigned shiftState) {
+  control_.WindowMouseUp(button, at, shiftState);
+}
+void TWinControl::Events::WindowMouseLeave() { control_.WindowMouseLeave(); }
+void TWinControl::Events::WindowCaptureLost() { control_.WindowCaptureLost(); }
+bool TWinControl::Events::WindowKeyDown(int key, unsigned shiftState) {
+  return control_.WindowKeyDown(key, shiftState);
+}
+bool TWinControl::Events::WindowKeyUp(int key, unsigned shiftState) {
+  return control_.WindowKeyUp(key, shiftState);
+}
+char32_t TWinControl::Events::WindowChar(char32_t ch, unsigned shiftState) {
+  return control_.WindowChar(ch, shiftState);
+}
+void TWinControl::Events::WindowFocusChanged(bool focused) { control_.WindowFocusChanged(focused); }
+void TWinControl::Events::WindowActivated(bool active) { control_.WindowActivated(active); }
+void TWinControl::Events::WindowCloseRequested() { control_.WindowCloseRequested(); }
+bool TWinControl::Events::WindowMinimizeRequested() { return control_.WindowMinimizeRequested(); }
+bool TWinControl::Events::WindowQueryEndSession() { return control_.WindowQueryEndSession(); }
+void TWinControl::Events::WindowEndSession(bool ending) { control_.WindowEndSession(ending); }
+void TWinControl::Events::WindowDateTimeChanged() { control_.WindowDateTimeChanged(); }
+void TWinControl::Events::WindowEditChanged() { control_.WindowEditChanged(); }
+bool TWinControl::Events::WindowMessage(unsigned message, std::uintptr_t wParam,
+                                        std::intptr_t lParam, std::intptr_t& result) {
+  return control_.WindowMessage(message, wParam, lParam, result);
+}
+void TWinControl::Events::WindowDestroyed() { control_.WindowDestroyed(); }
 
 }  // namespace tandrel

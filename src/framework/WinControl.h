@@ -11,7 +11,7 @@
 
 namespace tandrel {
 
-class TWinControl : public TControl, private platform::WindowHandler {
+class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -143,34 +143,34 @@ class TWinControl : public TControl, private platform::WindowHandler {
   TControl* captureControl_ = nullptr;
 
   // Platform events reach these (the standard dispatch; not overridden).
-  void WindowPaint(platform::Surface& surface, const TRect& dirty) final;
-  bool WindowEraseBackground(platform::Surface& surface) final;
-  void WindowNcPaint(platform::Surface& surface) final;
-  int WindowHitTest(TPoint client, int defaultResult) final;
-  bool WindowSetCursor(int hitTest) final;
-  void WindowMoved(const TRect& bounds) override;
-  void WindowSized(int clientWidth, int clientHeight) override;
-  void WindowMouseMove(TPoint at, unsigned shiftState) final;
+  void WindowPaint(platform::Surface& surface, const TRect& dirty);
+  bool WindowEraseBackground(platform::Surface& surface);
+  void WindowNcPaint(platform::Surface& surface);
+  int WindowHitTest(TPoint client, int defaultResult);
+  bool WindowSetCursor(int hitTest);
+  void WindowSized(int clientWidth, int clientHeight);
+  void WindowMouseMove(TPoint at, unsigned shiftState);
   void WindowMouseDown(platform::MouseButton button, TPoint at, unsigned shiftState,
-                       bool doubleClick) final;
-  void WindowMouseUp(platform::MouseButton button, TPoint at, unsigned shiftState) final;
-  void WindowMouseLeave() final;
-  void WindowCaptureLost() final;
-  bool WindowKeyDown(int key, unsigned shiftState) final;
-  bool WindowKeyUp(int key, unsigned shiftState) final;
-  char32_t WindowChar(char32_t ch, unsigned shiftState) final;
-  void WindowFocusChanged(bool focused) final;
+                       bool doubleClick);
+  void WindowMouseUp(platform::MouseButton button, TPoint at, unsigned shiftState);
+  void WindowMouseLeave();
+  void WindowCaptureLost();
+  bool WindowKeyDown(int key, unsigned shiftState);
+  bool WindowKeyUp(int key, unsigned shiftState);
+  char32_t WindowChar(char32_t ch, unsigned shiftState);
+  void WindowFocusChanged(bool focused);
   bool WindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-                     std::intptr_t& result) final;
-  void WindowDestroyed() final;
+                     std::intptr_t& result);
+  void WindowDestroyed();
   // Forms and native controls add to the dispatch.
-  void WindowActivated(bool active) override { (void)active; }
-  void WindowCloseRequested() override {}
-  bool WindowMinimizeRequested() override { return false; }
-  bool WindowQueryEndSession() override { return true; }
-  void WindowEndSession(bool ending) override { (void)ending; }
-  void WindowDateTimeChanged() override {}
-  void WindowEditChanged() override {}
+  virtual void WindowMoved(const TRect& bounds);
+  virtual void WindowActivated(bool active) { (void)active; }
+  virtual void WindowCloseRequested() {}
+  virtual bool WindowMinimizeRequested() { return false; }
+  virtual bool WindowQueryEndSession() { return true; }
+  virtual void WindowEndSession(bool ending) { (void)ending; }
+  virtual void WindowDateTimeChanged() {}
+  virtual void WindowEditChanged() {}
 
   void CreateHandle();
 
@@ -178,6 +178,45 @@ class TWinControl : public TControl, private platform::WindowHandler {
   TControl* MouseTarget(TPoint at) const;
   void PaintControls(TCanvas& canvas);
 
+  // Hands the window's events to the control. A member rather than a base
+  // class: one handler's virtual table serves every windowed control, instead
+  // of a copy (and its thunks) inside each control class's own.
+  class Events final : public platform::WindowHandler {
+   public:
+    explicit Events(TWinControl& control) : control_(control) {}
+    void WindowPaint(platform::Surface& surface, const TRect& dirty) override;
+    bool WindowEraseBackground(platform::Surface& surface) override;
+    void WindowNcPaint(platform::Surface& surface) override;
+    int WindowHitTest(TPoint client, int defaultResult) override;
+    bool WindowSetCursor(int hitTest) override;
+    void WindowMoved(const TRect& bounds) override;
+    void WindowSized(int clientWidth, int clientHeight) override;
+    void WindowMouseMove(TPoint at, unsigned shiftState) override;
+    void WindowMouseDown(platform::MouseButton button, TPoint at, unsigned shiftState,
+                         bool doubleClick) override;
+    void WindowMouseUp(platform::MouseButton button, TPoint at, unsigned shiftState) override;
+    void WindowMouseLeave() override;
+    void WindowCaptureLost() override;
+    bool WindowKeyDown(int key, unsigned shiftState) override;
+    bool WindowKeyUp(int key, unsigned shiftState) override;
+    char32_t WindowChar(char32_t ch, unsigned shiftState) override;
+    void WindowFocusChanged(bool focused) override;
+    void WindowActivated(bool active) override;
+    void WindowCloseRequested() override;
+    bool WindowMinimizeRequested() override;
+    bool WindowQueryEndSession() override;
+    void WindowEndSession(bool ending) override;
+    void WindowDateTimeChanged() override;
+    void WindowEditChanged() override;
+    bool WindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                       std::intptr_t& result) override;
+    void WindowDestroyed() override;
+
+   private:
+    TWinControl& control_;
+  };
+
+  Events events_{*this};
   platform::WindowHandle handle_{};
   std::vector<TControl*> controls_;     // not owned; z-order back to front
   std::vector<TWinControl*> tabList_;   // not owned
