@@ -20,25 +20,25 @@ class TVmCustomButton : public TCustomControl {
   explicit TVmCustomButton(TComponent* owner);
 
   TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
-  virtual void SetAlignmentVertical(TAlignmentVertical value);
+  void SetAlignmentVertical(TAlignmentVertical value);
   bool HotTrack() const { return hotTrack_; }
   virtual void SetHotTrack(bool value);
   TColor HighlightColor() const { return highlightColor_; }
-  virtual void SetHighlightColor(TColor value);
+  void SetHighlightColor(TColor value);
   bool LightTextStyle() const { return lightTextStyle_; }
-  virtual void SetLightTextStyle(bool value);
+  void SetLightTextStyle(bool value);
   TTextStyle TextStyle() const { return textStyle_; }
-  virtual void SetTextStyle(TTextStyle value);
+  void SetTextStyle(TTextStyle value);
   TColor TextHighlightColor() const { return textHighlightColor_; }
-  virtual void SetTextHighlightColor(TColor value);
+  void SetTextHighlightColor(TColor value);
   TColor TextShadowColor() const { return textShadowColor_; }
-  virtual void SetTextShadowColor(TColor value);
+  void SetTextShadowColor(TColor value);
   int TextShadowDepth() const { return textShadowDepth_; }
-  virtual void SetTextShadowDepth(int value);
+  void SetTextShadowDepth(int value);
   bool ThemeAware() const { return themeAware_; }
-  virtual void SetThemeAware(bool value);
+  void SetThemeAware(bool value);
   bool TransparentCorners() const { return transparentCorners_; }
-  virtual void SetTransparentCorners(bool value);
+  void SetTransparentCorners(bool value);
 
   // Pointer and press state, for painting and for tests.
   bool MouseOver() const { return mouseOver_; }
@@ -52,10 +52,10 @@ class TVmCustomButton : public TCustomControl {
   virtual void ShowStateChange() {}
   virtual void ShowFocusChange() { Invalidate(); }
   // The area in which a press is tracked.
-  virtual TRect TrackingRect() const { return ClientRect(); }
+  TRect TrackingRect() const { return ClientRect(); }
   // Draws the caption in `area` with the DT_* `format` (word break and
   // tab expansion added), engraved when disabled.
-  virtual void PaintCaptionText(TCanvas& canvas, TRect area, unsigned format);
+  void PaintCaptionText(TCanvas& canvas, TRect area, unsigned format);
   // What a completed press, Space or accelerator does.
   virtual void ActivateClick() = 0;
 
@@ -109,27 +109,27 @@ class TVmButton : public TVmCustomButton {
   void Click() override;
 
   TAlignment Alignment() const { return alignment_; }
-  virtual void SetAlignment(TAlignment value);
+  void SetAlignment(TAlignment value);
   bool Default() const { return default_; }
-  virtual void SetDefault(bool value);
+  void SetDefault(bool value);
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int value) { modalResult_ = value; }
   int GroupIndex() const { return groupIndex_; }
-  virtual void SetGroupIndex(int value);
+  void SetGroupIndex(int value);
   bool Down() const { return downState_ != TButtonDownState::Up; }
-  virtual void SetDown(bool value);
+  void SetDown(bool value);
   bool AllowAllUp() const { return allowAllUp_; }
-  virtual void SetAllowAllUp(bool value);
+  void SetAllowAllUp(bool value);
   bool ShowDownPattern() const { return showDownPattern_; }
-  virtual void SetShowDownPattern(bool value);
+  void SetShowDownPattern(bool value);
   bool ShowFocusRect() const { return showFocusRect_; }
-  virtual void SetShowFocusRect(bool value);
+  void SetShowFocusRect(bool value);
   bool DropDownOnEnter() const { return dropDownOnEnter_; }
   void SetDropDownOnEnter(bool value) { dropDownOnEnter_ = value; }
   TColor FrameColor() const { return frameColor_; }
-  virtual void SetFrameColor(TColor value);
+  void SetFrameColor(TColor value);
   TColor HotTrackColor() const { return hotTrackColor_; }
   void SetHotTrackColor(TColor value);
   TVmHotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
@@ -148,7 +148,7 @@ class TVmButton : public TVmCustomButton {
   virtual TRect CaptionArea() const;
   // Caption (and picture, in descendants) over the painted face.
   virtual void PaintContent(TCanvas& canvas);
-  virtual void MakeDownPattern(TCanvas& canvas, const TRect& face);
+  void MakeDownPattern(TCanvas& canvas, const TRect& face);
 
   void Paint(TCanvas& canvas) override;
   bool IsOpaque() const override { return !TransparentCorners(); }
@@ -194,32 +194,32 @@ class TVmBitBtn : public TVmButton {
 
   // Copies the bitmap; NumGlyphs follows its shape (see GlyphChanged).
   const TBitmap& Glyph() const { return glyph_; }
-  virtual void SetGlyph(const TBitmap& value);
+  void SetGlyph(const TBitmap& value);
   int NumGlyphs() const { return numGlyphs_; }
-  virtual void SetNumGlyphs(int value);  // 1..4
+  void SetNumGlyphs(int value);  // 1..4
   TCustomImageList* Images() const { return images_; }  // not owned
-  virtual void SetImages(TCustomImageList* value);
+  void SetImages(TCustomImageList* value);
   int ImageIndex() const { return imageIndex_; }
-  virtual void SetImageIndex(int value);
+  void SetImageIndex(int value);
   int DisabledIndex() const { return disabledIndex_; }
-  virtual void SetDisabledIndex(int value);
+  void SetDisabledIndex(int value);
   TButtonLayout Layout() const { return layout_; }
-  virtual void SetLayout(TButtonLayout value);
+  void SetLayout(TButtonLayout value);
   int Margin() const { return margin_; }
-  virtual void SetMargin(int value);  // values below -1 are refused
+  void SetMargin(int value);  // values below -1 are refused
   int Spacing() const { return spacing_; }
-  virtual void SetSpacing(int value);
-  virtual TBitBtnKind Kind() const;
-  virtual void SetKind(TBitBtnKind value);
+  void SetSpacing(int value);
+  TBitBtnKind Kind() const;
+  void SetKind(TBitBtnKind value);
 
  protected:
   TRect CaptionArea() const override;
   void PaintContent(TCanvas& canvas) override;
   // Width and height of one picture (0, 0 without a picture).
-  virtual TSize PictureSize() const;
-  virtual TRect PictureArea(const TRect& captionArea) const;
-  virtual void PaintListPicture(TCanvas& canvas, const TRect& area);
-  virtual void PaintStripPicture(TCanvas& canvas, const TRect& area);
+  TSize PictureSize() const;
+  TRect PictureArea(const TRect& captionArea) const;
+  void PaintListPicture(TCanvas& canvas, const TRect& area);
+  void PaintStripPicture(TCanvas& canvas, const TRect& area);
 
  private:
   bool HasPicture() const;

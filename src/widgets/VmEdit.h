@@ -181,7 +181,7 @@ class TVmNumericEdit : public TVmEdit {
   bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                      std::intptr_t& result) override;
   // Sounds the platform beep for a refused character.
-  virtual void InvalidKeyBeep();
+  void InvalidKeyBeep();
 
  private:
   Extended min_ = 0;

@@ -65,12 +65,12 @@ class TVmCustomPanel : public TCustomControl, public IVmTransparent {
 
  protected:
   // Shrinks `r` by the borders (and by BorderWidth when asked).
-  virtual void BorderInset(TRect& r, bool includeBorderWidth) const;
+  void BorderInset(TRect& r, bool includeBorderWidth) const;
   // The two colours of the vsGradient ramp.
   virtual std::pair<TColor, TColor> GradientColorPair() const;
   // The flat frame colour and its adjustment.
-  virtual std::pair<TColor, int> FlatColorPair() const;
-  virtual void DrawCaption(TCanvas& canvas, TRect r);
+  std::pair<TColor, int> FlatColorPair() const;
+  void DrawCaption(TCanvas& canvas, TRect r);
 
   void Paint(TCanvas& canvas) override;
   bool EraseBackground(TCanvas& canvas) override;
