@@ -263,6 +263,11 @@ void TApplication::NoteMouseControl(TControl* control) {
   }
 }
 
+bool TApplication::MouseLeaveMatters() const {
+  return mouseControl_ &&
+         (mouseControl_->FollowsMouse() || !hint_.empty() || hintControl_ || hintShowing_);
+}
+
 void TApplication::SetHint(const std::string& hint) {
   if (hint_ == hint) return;
   hint_ = hint;

@@ -115,6 +115,7 @@ class TApplication : public TComponent {
   void FormGone(TCustomForm* form);
   void ControlGone(TControl* control);
   void NoteMouseControl(TControl* control);
+  bool MouseLeaveMatters() const;
   void MouseLeftWindow(TWinControl* window);
   bool UtilityMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
                       std::intptr_t& result);

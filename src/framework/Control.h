@@ -133,6 +133,9 @@ class TControl : public TComponent {
   virtual void DblClick();
   virtual void MouseEnter();
   virtual void MouseLeave();
+  // Whether the mouse entering and leaving changes anything here; a class
+  // that overrides MouseEnter or MouseLeave overrides this too.
+  virtual bool FollowsMouse() const { return OnMouseEnter.Assigned() || OnMouseLeave.Assigned(); }
   // The caption's accelerator was typed; controls that act on it override.
   virtual void AcceleratorPressed() {}
   // Enter or Escape that the focused control did not take, offered to every

@@ -443,11 +443,11 @@ TControl* TWinControl::MouseTarget(TPoint at) const {
 }
 
 void TWinControl::WindowMouseMove(TPoint at, unsigned shiftState) {
-  Windows().TrackMouseLeave(handle_);
   TControl* target = MouseTarget(at);
   // The hovered control is the one under the cursor, also while another
   // one holds the mouse captured (it sees the cursor leave and come back).
-  if (TApplication* app = TApplication::Instance()) {
+  TApplication* app = TApplication::Instance();
+  if (app) {
     TControl* hovered = nullptr;
     if (ClientRect().Contains(at)) {
       hovered = ControlAtPos(at);
@@ -455,6 +455,9 @@ void TWinControl::WindowMouseMove(TPoint at, unsigned shiftState) {
     }
     app->NoteMouseControl(hovered);
   }
+  // Only where leaving changes something: the notice is not free (Wine
+  // polls the pointer for as long as it rests on a window that asked).
+  if (!app || app->MouseLeaveMatters()) Windows().TrackMouseLeave(handle_);
   TPoint local = target == this ? at : TPoint{at.x - target->Left(), at.y - target->Top()};
   target->DispatchMouseMove(shiftState, local);
 }

@@ -66,6 +66,7 @@ class TVmCustomButton : public TCustomControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseEnter() override;
   void MouseLeave() override;
+  bool FollowsMouse() const override { return true; }
   void KeyDown(int& key, TShiftState shift) override;
   void KeyUp(int& key, TShiftState shift) override;
   void DoEnter() override;

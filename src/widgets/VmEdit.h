@@ -80,6 +80,7 @@ class TVmCustomEdit : public TCustomEdit {
   void DoExit() override;
   void MouseEnter() override;
   void MouseLeave() override;
+  bool FollowsMouse() const override { return true; }
   void EnabledChanged() override;
   void ColorChanged() override;
   void BoundsChanged(bool resized) override;

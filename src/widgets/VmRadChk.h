@@ -104,6 +104,7 @@ class TVmCustomGlyphButton : public TVmCustomButton, public IVmTransparent {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseEnter() override;
   void MouseLeave() override;
+  bool FollowsMouse() const override { return true; }
   bool WantsKey(int key) const override;
   void KeyDown(int& key, TShiftState shift) override;
 

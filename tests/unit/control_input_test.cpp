@@ -111,6 +111,23 @@ TEST_F(ControlInput, WindowlessControlsGetEnterLeaveAndClicks) {
   EXPECT_EQ(log_, (std::vector<std::string>{"g.enter", "g.click", "g.leave", "b.enter"}));
 }
 
+TEST_F(ControlInput, TheMouseLeavingIsWatchedOnlyWhereItChangesSomething) {
+  // Watching costs: under Wine the pointer is polled for as long as it rests
+  // on a window that asked.
+  auto& w = env_.windows();
+  w.MouseMove(Outside());  // the form's own background: nothing follows the mouse there
+  EXPECT_FALSE(w.TracksMouseLeave(form_->Handle()));
+  w.MouseMove(At(g_));
+  EXPECT_TRUE(w.TracksMouseLeave(form_->Handle()));
+  w.MouseMove(At(a_));
+  EXPECT_TRUE(w.TracksMouseLeave(a_->Handle()));
+  // A hint to withdraw on leaving counts as well.
+  form_->SetHint("背景");
+  w.MouseMove(Outside());
+  EXPECT_TRUE(w.TracksMouseLeave(form_->Handle()));
+  EXPECT_EQ(log_, (std::vector<std::string>{"g.enter", "g.leave", "a.enter", "a.leave"}));
+}
+
 TEST_F(ControlInput, DisabledControlsTakeNoClicksButProgrammaticClickRuns) {
   a_->SetEnabled(false);
   g_->SetEnabled(false);

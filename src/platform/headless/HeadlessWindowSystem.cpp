@@ -463,10 +463,6 @@ void HeadlessWindowSystem::ReleaseCapture() {
 
 WindowHandle HeadlessWindowSystem::GetCapture() { return WindowHandle{capture_}; }
 
-void HeadlessWindowSystem::TrackMouseLeave(WindowHandle window) {
-  if (Window* w = Find(window)) w->trackLeave = true;
-}
-
 TPoint HeadlessWindowSystem::CursorPos() { return cursorPos_; }
 
 void HeadlessWindowSystem::SetCursor(Cursor cursor) { cursor_ = cursor; }

@@ -188,6 +188,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   // Bounds of what was invalidated since the last paint (empty when nothing).
   TRect InvalidBounds(WindowHandle window) const;
   int PaintCount(WindowHandle window) const;
+  // Whether the window asked to be told when the mouse leaves it (and was not yet).
+  bool TracksMouseLeave(WindowHandle window) const;
   int FrameRedraws(WindowHandle window) const;
   int BeepCount() const { return beeps_; }
   // The hint text shown now, if any, and where.
