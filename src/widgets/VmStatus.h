@@ -49,6 +49,7 @@ class TVmCustomStatusPane : public TControl, public IVmTransparent {
   virtual void SetTransparent(bool value);
 
   // Shared blink timer messages: 1 when blinking; the new phase (0 normal, 1 blink).
+  // A pane that answers 1 other than through Blinking wakes the blink list itself.
   virtual int BlinkQuery() const { return blinking_ ? 1 : 0; }
   virtual void BlinkPhase(int phase);
 

@@ -238,7 +238,9 @@ void TVmCustomStatusPane::SetAutoSize(bool value) {
 void TVmCustomStatusPane::SetBlinking(bool value) {
   if (blinking_ == value) return;
   blinking_ = value;
-  if (!value) {
+  if (value) {
+    TVmBlinkingControlsList::Acquire().Wake();
+  } else {
     captionColor_ = normalFontColor_;
     Repaint();
   }

@@ -273,5 +273,34 @@ TEST(StatusBarPanes, BlinkingAlternatesTheTextColourOnTheSharedTimer) {
   EXPECT_EQ(pane->CaptionColor(), normal);
 }
 
+TEST(StatusBarPanes, TheBlinkTimerSleepsWhileNoPaneBlinksAndWakesInStep) {
+  testing::HeadlessApp env;
+  TForm* form = nullptr;
+  env.app().CreateForm(form);
+  auto* bar = new TVmStatusBar(form);
+  bar->SetParent(form);
+  auto* pane = new TVmStatusPane(form);
+  pane->SetParent(bar);
+  form->Show();
+  EXPECT_EQ(env.windows().LiveTimerCount(), 0u);
+  // Asleep for two ticks and a half: phase 1 -> 0 (500 ms) -> 1 (1000 ms).
+  env.windows().AdvanceIdle(1250);
+  const TColor normal = pane->Font().Color();
+  pane->SetBlinkColor(clRed);
+  pane->SetBlinking(true);
+  EXPECT_EQ(env.windows().LiveTimerCount(), 1u);
+  // The ticks come when they would have: 1500 ms ends the blink phase, 2000 ms begins one.
+  env.windows().AdvanceIdle(250);
+  EXPECT_EQ(pane->CaptionColor(), normal);
+  env.windows().AdvanceIdle(499);
+  EXPECT_EQ(pane->CaptionColor(), normal);
+  env.windows().AdvanceIdle(1);
+  EXPECT_EQ(pane->CaptionColor(), clRed);
+  // The first tick that finds no pane blinking puts it to sleep again.
+  pane->SetBlinking(false);
+  env.windows().AdvanceIdle(500);
+  EXPECT_EQ(env.windows().LiveTimerCount(), 0u);
+}
+
 }  // namespace
 }  // namespace tandrel
