@@ -14,9 +14,15 @@ void TVmClockStatus::SetFormat(const std::string& value) {
   Invalidate();
 }
 
-void TVmClockStatus::UpdateTime() {
-  TDateTime moment = Now();
-  OnGetDateTime(this, moment);
+void TVmClockStatus::SetOnGetDateTime(TVmGetDateTimeEvent handler) {
+  WakePolling();  // before: the ticks missed so far had no handler to call
+  onGetDateTime_ = std::move(handler);
+}
+
+void TVmClockStatus::UpdateTime() { UpdateTimeAt(Now(), true); }
+
+void TVmClockStatus::UpdateTimeAt(TDateTime moment, bool repaint) {
+  onGetDateTime_(this, moment);
   std::string text = FormatDateTime(format_.empty() ? "c" : format_, moment);
   if (text == clockText_) return;
   clockText_ = std::move(text);
@@ -24,7 +30,7 @@ void TVmClockStatus::UpdateTime() {
   SetCaption(clockText_);  // no text-changed notification: done here once
   showingTime_ = false;
   AdjustPaneWidth();
-  Invalidate();
+  if (repaint) Invalidate();
 }
 
 void TVmClockStatus::TextChanged() {
@@ -34,6 +40,15 @@ void TVmClockStatus::TextChanged() {
 void TVmClockStatus::TimerExpired() {
   UpdateTime();
   TVmPollingStatus::TimerExpired();
+}
+
+bool TVmClockStatus::PollMatters() const {
+  return TVmPollingStatus::PollMatters() || (Visible() && onGetDateTime_.Assigned());
+}
+
+void TVmClockStatus::CatchUp(unsigned long long ago) {
+  constexpr double kMillisecondsPerDay = 86400000.0;
+  UpdateTimeAt(Now() - static_cast<double>(ago) / kMillisecondsPerDay, !painting_);
 }
 
 void TVmClockStatus::Loaded() {
@@ -50,6 +65,9 @@ TRect TVmClockStatus::GetContentRect() const {
 }
 
 void TVmClockStatus::Paint(TCanvas& canvas) {
+  painting_ = true;
+  WakePolling();  // may bring the text up to date, drawn here at once
+  painting_ = false;
   DrawPaneFrame(canvas);
   DrawPaneCaption(canvas, clockText_);
 }

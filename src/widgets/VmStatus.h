@@ -239,10 +239,28 @@ class TVmPollingStatus : public TVmCustomStatusPane {
   void SetInterval(unsigned value);  // milliseconds, 16 bits
 
   // Fired on every poll that reaches this pane.
-  TNotifyEvent OnTimerExpired;
+  const TNotifyEvent& OnTimerExpired() const { return onTimerExpired_; }
+  void SetOnTimerExpired(TNotifyEvent handler);
 
   // The shared timer's tick, for a visible pane.
   virtual void TimerExpired();
+  // Whether this pane's poll now does anything that can be seen or heard.
+  virtual bool PollMatters() const;
+  // The ticks missed while the timer slept (the last one `ago` ms back):
+  // what they would have left behind.
+  virtual void CatchUp(unsigned long long ago) { (void)ago; }
+  // Clock ticks of the last time the pane was made visible (0: from the start).
+  unsigned long long VisibleSince() const { return visibleSince_; }
+
+ protected:
+  void Paint(TCanvas& canvas) override;
+  void VisibleChanged() override;
+  // Painted means seen: a sleeping timer runs again.
+  void WakePolling();
+
+ private:
+  TNotifyEvent onTimerExpired_;
+  unsigned long long visibleSince_ = 0;
 };
 
 // Sender, and the moment about to be shown, which the handler may replace.
@@ -260,13 +278,18 @@ class TVmClockStatus : public TVmPublishedPaneText<TVmPollingStatus> {
   void SetFormat(const std::string& value);
   const std::string& ClockText() const { return clockText_; }
 
-  TVmGetDateTimeEvent OnGetDateTime;
+  const TVmGetDateTimeEvent& OnGetDateTime() const { return onGetDateTime_; }
+  void SetOnGetDateTime(TVmGetDateTimeEvent handler);
 
   void TimerExpired() override;
+  bool PollMatters() const override;
+  void CatchUp(unsigned long long ago) override;
 
  protected:
   // Formats the current moment and, when the text changed, shows it.
   virtual void UpdateTime();
+  // The same for a given moment; `repaint` false when it is being painted anyway.
+  void UpdateTimeAt(TDateTime moment, bool repaint);
   TRect GetContentRect() const override;
   void Paint(TCanvas& canvas) override;
   void Loaded() override;
@@ -280,6 +303,8 @@ class TVmClockStatus : public TVmPublishedPaneText<TVmPollingStatus> {
   std::string format_;
   std::string clockText_;
   bool showingTime_ = false;
+  bool painting_ = false;
+  TVmGetDateTimeEvent onGetDateTime_;
 };
 
 }  // namespace tandrel

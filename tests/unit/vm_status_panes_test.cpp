@@ -183,7 +183,7 @@ TEST_F(StatusPanes, AFormatAndTheDateTimeEventShapeTheClockText) {
   auto* clock = AddPane<TVmClockStatus>(129);
   clock->SetFormat("HH:mm");
   EXPECT_EQ(clock->ClockText(), "10:00");
-  clock->OnGetDateTime = TVmGetDateTimeEvent([](TObject*, TDateTime& moment) { moment += 1.0 / 24; });
+  clock->SetOnGetDateTime(TVmGetDateTimeEvent([](TObject*, TDateTime& moment) { moment += 1.0 / 24; }));
   env_.windows().AdvanceIdle(500);
   EXPECT_EQ(clock->ClockText(), "11:00");
 }
@@ -191,7 +191,7 @@ TEST_F(StatusPanes, AFormatAndTheDateTimeEventShapeTheClockText) {
 TEST_F(StatusPanes, AHiddenClockIsNotUpdatedUntilTheNextTickAfterShowing) {
   auto* clock = AddPane<TVmClockStatus>(129);
   int polls = 0;
-  clock->OnTimerExpired = TNotifyEvent([&](TObject*) { ++polls; });
+  clock->SetOnTimerExpired(TNotifyEvent([&](TObject*) { ++polls; }));
   form_->Show();
   clock->Hide();
   env_.windows().AdvanceIdle(3000);
@@ -204,11 +204,36 @@ TEST_F(StatusPanes, AHiddenClockIsNotUpdatedUntilTheNextTickAfterShowing) {
   EXPECT_EQ(clock->ClockText(), "2026/3/10 10:00:03");
 }
 
+TEST_F(StatusPanes, NoPollTicksWhileNoClockIsSeenAndAClockShownAgainIsCurrent) {
+  auto* clock = AddPane<TVmClockStatus>(129);
+  form_->Show();
+  auto& w = env_.windows();
+  w.UpdateNow(bar_->Handle());
+  EXPECT_EQ(w.LiveTimerCount(), 1u);
+  // Hidden (as in the tray), the first tick that finds no clock to be seen
+  // stops the timer; the panes still call it active.
+  form_->Hide();
+  w.AdvanceIdle(500);
+  EXPECT_EQ(w.LiveTimerCount(), 0u);
+  EXPECT_TRUE(clock->Active());
+  w.AdvanceIdle(10250);
+  // Shown at 10:00:11.000 (and so painted): with the text of the last tick
+  // that would have come (10:00:10.750), and ticking on in step.
+  form_->Show();
+  w.Render(form_->Handle());
+  EXPECT_EQ(clock->ClockText(), "2026/3/10 10:00:10");
+  EXPECT_EQ(w.LiveTimerCount(), 1u);
+  w.AdvanceIdle(249);
+  EXPECT_EQ(clock->ClockText(), "2026/3/10 10:00:10");
+  w.AdvanceIdle(1);
+  EXPECT_EQ(clock->ClockText(), "2026/3/10 10:00:11");
+}
+
 TEST_F(StatusPanes, OneIntervalChangeSlowsEveryPollingPane) {
   auto* clock = AddPane<TVmClockStatus>(129);
   auto* other = AddPane<TVmPollingStatus>(50);
   int polls = 0;
-  other->OnTimerExpired = TNotifyEvent([&](TObject*) { ++polls; });
+  other->SetOnTimerExpired(TNotifyEvent([&](TObject*) { ++polls; }));
   EXPECT_EQ(other->Interval(), 500u);
   clock->SetInterval(1000);
   EXPECT_EQ(other->Interval(), 1000u);
