@@ -146,6 +146,10 @@ bool TVmCustomPanel::EraseBackground(TCanvas& canvas) {
     PaintParentBackground(*this, canvas, true);
     return true;
   }
+  // Without borders the paint fills every pixel itself (a status bar).
+  if (fillsClientArea_ && borderOuter_ == fsNone && borderInner_ == fsNone && borderWidth_ == 0) {
+    return true;
+  }
   return TCustomControl::EraseBackground(canvas);
 }
 

@@ -251,5 +251,38 @@ TEST(FramedPanel, BordersInsetTheChildrenAndRepaintWhenChanged) {
   EXPECT_GT(env.windows().PendingInvalidations(panel->Handle()), 0);
 }
 
+// The status bar, with its erase step in reach.
+class ProbeStatusBar : public TVmStatusBar {
+ public:
+  using TVmStatusBar::TVmStatusBar;
+  using TVmStatusBar::EraseBackground;
+};
+
+TEST(FramedPanel, APanelWithoutBordersLeavesItsBackgroundToItsPaint) {
+  // Erasing first would fill the same pixels twice before the children
+  // draw: a clock second repaints the bar under one pane.
+  testing::HeadlessApp env;
+  TForm* form = nullptr;
+  env.app().CreateForm(form);
+  form->SetClientSize(486, 302);
+  auto* bar = new ProbeStatusBar(form);
+  bar->SetParent(form);
+  form->Show();
+  auto surface = env.platform().painting().CreateBitmapSurface(bar->Width(), bar->Height(), false);
+  TCanvas canvas(surface.get());
+  canvas.Brush.SetColor(clRed);
+  canvas.FillRect(bar->ClientRect());
+  EXPECT_TRUE(bar->EraseBackground(canvas));
+  EXPECT_EQ(surface->GetPixelAt(5, 5), ColorToRGB(clRed));
+  const auto shot = env.windows().Render(bar->Handle());
+  for (const TPoint p : {TPoint{0, 0}, TPoint{bar->Width() - 1, bar->Height() - 1}}) {
+    EXPECT_EQ(shot->GetPixelAt(p.x, p.y), ColorToRGB(bar->Color())) << p.x;
+  }
+  // With a border, the erase still fills what the border leaves open.
+  bar->SetBorderOuter(fsFlat);
+  EXPECT_TRUE(bar->EraseBackground(canvas));
+  EXPECT_EQ(surface->GetPixelAt(5, 5), ColorToRGB(bar->Color()));
+}
+
 }  // namespace
 }  // namespace tandrel
