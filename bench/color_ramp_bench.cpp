@@ -46,6 +46,9 @@ class CountingSurface final : public Surface {
   unsigned TextAlignFlags() const override { return inner_->TextAlignFlags(); }
   TColor GetPixelAt(int x, int y) const override { return inner_->GetPixelAt(x, y); }
   void SetPixelAt(int x, int y, TColor rgb) override { inner_->SetPixelAt(x, y, rgb); }
+  void WritePixels(int x, int y, int width, int height, std::span<const TColor> rgb) override {
+    inner_->WritePixels(x, y, width, height, rgb);
+  }
   void MoveToPoint(int x, int y) override { inner_->MoveToPoint(x, y); }
   void LineToPoint(int x, int y) override { inner_->LineToPoint(x, y); }
   TPoint CurrentPosition() const override { return inner_->CurrentPosition(); }

@@ -1,7 +1,8 @@
 // The main window's pictures, drawn at start-up: the 32 x 32 button images
 // (execute now, start, stop), the 16 x 16 pane images (home page, help) and
 // the two-image glyph strips (normal, disabled) that every button carries.
-// Drawn pixel by pixel at their final size, so they stay sharp.
+// Drawn pixel by pixel at their final size, so they stay sharp, in memory
+// first and then into their bitmaps in one call each.
 #include <algorithm>
 #include <cmath>
 
@@ -12,11 +13,11 @@
 namespace tandrel {
 namespace {
 
-using pictures::Clear;
 using pictures::DisabledGray;
 using pictures::Distance;
 using pictures::kMask;
 using pictures::Painter;
+using pictures::Picture;
 using pictures::SetStripGlyph;
 
 constexpr TColor kRed = 0x1C1CD0;
@@ -33,7 +34,7 @@ constexpr TColor kScreen = 0x602810;
 constexpr TColor kMoon = 0x40E0F8;
 
 // Execute now: the power sign, a broken ring with a bar through its gap.
-void DrawPower(TBitmap& b) {
+void DrawPower(Picture& b) {
   Painter p(b);
   const double c = 16.0;
   auto ring = [c](double x, double y) {
@@ -50,7 +51,7 @@ void DrawPower(TBitmap& b) {
 }
 
 // Start: a triangle pointing right.
-void DrawPlay(TBitmap& b) {
+void DrawPlay(Picture& b) {
   Painter p(b);
   auto triangle = [](double x, double y, double grow) {
     // Left edge x = 9, apex at (26, 16); the slanted edges meet there.
@@ -62,7 +63,7 @@ void DrawPlay(TBitmap& b) {
 }
 
 // Stop: a square with rounded corners.
-void DrawStop(TBitmap& b) {
+void DrawStop(Picture& b) {
   Painter p(b);
   auto square = [](double x, double y, double inset) {
     const double lo = 7.0 + inset, hi = 25.0 - inset, r = 3.0;
@@ -74,7 +75,7 @@ void DrawStop(TBitmap& b) {
 }
 
 // Home page: a house with a red roof and a door.
-void DrawHome(TBitmap& b, int offsetX, bool enabled) {
+void DrawHome(Picture& b, int offsetX, bool enabled) {
   Painter p(b, offsetX);
   const TColor roof = enabled ? kRoof : 0x808080;
   const TColor wall = enabled ? kWall : 0xC8C8C8;
@@ -88,7 +89,7 @@ void DrawHome(TBitmap& b, int offsetX, bool enabled) {
 }
 
 // Help: a blue disc with a white question mark.
-void DrawHelp(TBitmap& b) {
+void DrawHelp(Picture& b) {
   Painter p(b);
   p.Fill(16, kDarkBlue, [](double x, double y) { return Distance(x, y, 8, 8) <= 7.8; });
   p.Fill(16, kBlue, [](double x, double y) { return Distance(x, y, 8, 8) <= 6.8; });
@@ -102,7 +103,7 @@ void DrawHelp(TBitmap& b) {
 }
 
 // Update: a circular arrow, drawn at `offsetX` of the strip.
-void DrawRefresh(TBitmap& b, int offsetX, bool enabled) {
+void DrawRefresh(Picture& b, int offsetX, bool enabled) {
   Painter p(b, offsetX);
   const TColor color = enabled ? kGreen : 0x808080;
   p.Fill(16, color, [](double x, double y) {
@@ -115,7 +116,7 @@ void DrawRefresh(TBitmap& b, int offsetX, bool enabled) {
 }
 
 // Screen off: a monitor with a dark screen and a crescent moon.
-void DrawMonitor(TBitmap& b, int offsetX, bool enabled) {
+void DrawMonitor(Picture& b, int offsetX, bool enabled) {
   Painter p(b, offsetX);
   const TColor frame = enabled ? kFrameGray : 0x808080;
   const TColor screen = enabled ? kScreen : 0xA0A0A0;
@@ -132,7 +133,7 @@ void DrawMonitor(TBitmap& b, int offsetX, bool enabled) {
 
 // The small glyph-strip pictures of the three big buttons: the same signs
 // as their 32 x 32 images.
-void DrawPowerSmall(TBitmap& b, int offsetX, bool enabled) {
+void DrawPowerSmall(Picture& b, int offsetX, bool enabled) {
   Painter p(b, offsetX);
   const TColor color = enabled ? kRed : DisabledGray(kRed);
   p.Fill(16, color, [](double x, double y) {
@@ -143,7 +144,7 @@ void DrawPowerSmall(TBitmap& b, int offsetX, bool enabled) {
   });
 }
 
-void DrawPlaySmall(TBitmap& b, int offsetX, bool enabled) {
+void DrawPlaySmall(Picture& b, int offsetX, bool enabled) {
   Painter p(b, offsetX);
   auto triangle = [](double x, double y, double grow) {
     const double half = (13.0 + grow - x) * 6.0 / 9.0;
@@ -153,7 +154,7 @@ void DrawPlaySmall(TBitmap& b, int offsetX, bool enabled) {
   p.Fill(16, enabled ? kGreen : DisabledGray(kGreen), [&](double x, double y) { return triangle(x, y, 0.0); });
 }
 
-void DrawStopSmall(TBitmap& b, int offsetX, bool enabled) {
+void DrawStopSmall(Picture& b, int offsetX, bool enabled) {
   Painter p(b, offsetX);
   auto square = [](double x, double y, double inset) {
     const double lo = 3.0 + inset, hi = 13.0 - inset, r = 1.5;
@@ -164,11 +165,12 @@ void DrawStopSmall(TBitmap& b, int offsetX, bool enabled) {
   p.Fill(16, enabled ? kRed : DisabledGray(kRed), [&](double x, double y) { return square(x, y, 1.0); });
 }
 
-void AddToList(TImageList& list, void (*draw)(TBitmap&)) {
-  TBitmap picture(list.Width(), list.Height());
-  Clear(picture);
+void AddToList(TImageList& list, void (*draw)(Picture&)) {
+  Picture picture(list.Width(), list.Height());
   draw(picture);
-  list.AddMasked(picture, kMask);
+  TBitmap bitmap(picture.Width(), picture.Height());
+  picture.PaintOn(bitmap);
+  list.AddMasked(bitmap, kMask);
 }
 
 }  // namespace
@@ -177,7 +179,7 @@ void TFormTandrel::LoadPictures() {
   AddToList(*ImageList1, DrawPower);  // 0: execute now
   AddToList(*ImageList1, DrawPlay);   // 1: start
   AddToList(*ImageList1, DrawStop);   // 2: stop
-  AddToList(*ImageList2, [](TBitmap& b) { DrawHome(b, 0, true); });  // 0: home page
+  AddToList(*ImageList2, [](Picture& b) { DrawHome(b, 0, true); });  // 0: home page
   AddToList(*ImageList2, DrawHelp);                                   // 1: help
 
   for (TVmBitBtn* button : {BTNAtOnce, BTNStart, BTNStop}) button->SetImages(ImageList1);

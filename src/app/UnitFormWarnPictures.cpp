@@ -9,12 +9,13 @@ namespace {
 using pictures::DisabledGray;
 using pictures::Distance;
 using pictures::Painter;
+using pictures::Picture;
 
 constexpr TColor kRed = 0x1C1CD0;
 constexpr TColor kDarkRed = 0x10108A;
 constexpr TColor kWhite = 0xFFFFFF;
 
-void DrawCancel(TBitmap& b, int offsetX, bool enabled) {
+void DrawCancel(Picture& b, int offsetX, bool enabled) {
   Painter p(b, offsetX);
   p.Fill(16, enabled ? kDarkRed : DisabledGray(kDarkRed), [](double x, double y) { return Distance(x, y, 8, 8) <= 7.6; });
   p.Fill(16, enabled ? kRed : DisabledGray(kRed), [](double x, double y) { return Distance(x, y, 8, 8) <= 6.6; });

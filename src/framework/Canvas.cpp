@@ -142,6 +142,12 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
   Changed();
 }
 
+void TCanvas::WritePixels(const TRect& area, std::span<const TColor> rgb) {
+  if (surface_ == nullptr) return;
+  surface_->WritePixels(area.left, area.top, area.Width(), area.Height(), rgb);
+  Changed();
+}
+
 void TCanvas::TextOut(int x, int y, std::string_view text) {
   auto* s = Prepare(false, true, true);
   if (s == nullptr) return;

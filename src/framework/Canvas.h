@@ -61,6 +61,9 @@ class TCanvas : public TObject {
   // Pixels. Pixels() resolves to RGB; outside the surface it is clNone.
   TColor Pixels(int x, int y) const;
   void SetPixels(int x, int y, TColor color);
+  // A block of RGB pixels (no system colours), row by row, filling `area`;
+  // one drawing call where SetPixels would take one per pixel.
+  void WritePixels(const TRect& area, std::span<const TColor> rgb);
 
   // Text in the font and font colour. TextOut fills the text's cell with
   // the brush colour unless the brush is clear, and moves PenPos to

@@ -123,6 +123,10 @@ class Surface {
   // Pixels; GetPixelAt gives kInvalidColor outside the surface or the clip.
   virtual TColor GetPixelAt(int x, int y) const = 0;
   virtual void SetPixelAt(int x, int y, TColor rgb) = 0;
+  // A block of width x height RGB pixels, row by row, with its top-left at
+  // (x, y): what SetPixelAt would do for each, in one call. Does nothing
+  // when `rgb` holds fewer than width x height pixels.
+  virtual void WritePixels(int x, int y, int width, int height, std::span<const TColor> rgb) = 0;
 
   // Lines with the pen; LineToPoint leaves out its end point and moves the
   // current position there.

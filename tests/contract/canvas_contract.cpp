@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,40 @@ TEST_F(CanvasContract, PolygonsFillByTheAlternateRule) {
   s->DrawPolygon(small);
   EXPECT_EQ(At(*s, 30, 21), kInk);
   Finish(*s, "polygons");
+}
+
+TEST_F(CanvasContract, PixelBlocksLandLikeSinglePixelsThroughViewportAndClip) {
+  auto s = NewSurface(10, 8);
+  s->SetViewportOrigin(TPoint{3, 2});
+  s->ExcludeClip(TRect{1, 1, 2, 2});  // device (4, 3)
+  // Every channel distinct, so swapped red and blue would show.
+  constexpr TColor kMixed = RGB(17, 34, 51);
+  std::vector<TColor> block;
+  for (int i = 0; i < 4 * 5; ++i) {
+    const TColor cycle[] = {kInk, kFill, kOther, kMixed};
+    block.push_back(cycle[i % 4]);
+  }
+  // Logical (0, 0) is device (3, 2); the block runs past the right and
+  // bottom edges.
+  s->WritePixels(0, 0, 4, 5, block);
+  s->WritePixels(4, 3, 4, 4, block);
+  s->WritePixels(-3, -2, 3, 3, std::span<const TColor>(block).first(8));  // too short
+  EXPECT_EQ(At(*s, 3, 2), kInk);
+  EXPECT_EQ(At(*s, 5, 2), kOther);
+  EXPECT_EQ(At(*s, 6, 2), kMixed);
+  EXPECT_EQ(At(*s, 4, 3), kPaper);  // clipped
+  EXPECT_EQ(At(*s, 3, 6), kInk);    // last row: index 16
+  EXPECT_EQ(At(*s, 7, 2), kPaper);
+  EXPECT_EQ(At(*s, 7, 5), kInk);
+  EXPECT_EQ(At(*s, 9, 7), kOther);  // (2, 2) of the second block
+  EXPECT_EQ(At(*s, 0, 0), kPaper);
+  EXPECT_EQ(Count(*s, kMixed), 5);  // the second block's last column is outside
+  Finish(*s, "pixel-block");
+
+  auto mono = NewSurface(4, 1, kPaper, true);
+  const std::vector<TColor> blackWhite = {clBlack, clWhite, clBlack, clWhite};
+  mono->WritePixels(0, 0, 4, 1, blackWhite);
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(At(*mono, x, 0), blackWhite[static_cast<std::size_t>(x)]);
 }
 
 TEST_F(CanvasContract, ClipExclusionIntersectionAndRemoval) {

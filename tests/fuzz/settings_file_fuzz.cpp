@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 #include "app/UnitFormTandrel.h"
@@ -68,6 +69,10 @@ void CheckSettings(const TFormTandrel& form) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   {
+    // A fresh file rather than a truncated one: ext4 flushes a file to disk
+    // when it is truncated and written again, which cost more than the run.
+    std::error_code ignored;
+    std::filesystem::remove(Folder() / "Tandrel.ini", ignored);
     std::ofstream out(Folder() / "Tandrel.ini", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }

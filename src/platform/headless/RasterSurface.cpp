@@ -74,12 +74,62 @@ void RasterSurface::BrushSpan(int dy, int dxFrom, int dxTo) {
 }
 
 void RasterSurface::FillDeviceRect(const TRect& device) {
-  if (device.IsEmpty()) return;
-  const int top = std::max(device.top, 0);
-  const int bottom = std::min(device.bottom, height_);
-  const int left = std::max(device.left, 0);
-  const int right = std::min(device.right, width_);
-  for (int dy = top; dy < bottom; ++dy) BrushSpan(dy, left, right);
+  if (state_.brush.style == BrushStyle::Clear) return;
+  for (const TRect& piece : VisiblePieces(device)) FillVisibleRect(piece);
+}
+
+void RasterSurface::FillVisibleRect(const TRect& r) {
+  if (r.IsEmpty()) return;
+  const BrushSpec& brush = state_.brush;
+  const TColor solid = StoreFormat(brush.color);
+  for (int dy = r.top; dy < r.bottom; ++dy) {
+    std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(dy) * static_cast<std::size_t>(width_);
+    if (brush.style != BrushStyle::Pattern) {
+      std::fill(row + r.left, row + r.right, solid);
+      continue;
+    }
+    for (int dx = r.left; dx < r.right; ++dx) {
+      row[dx] = StoreFormat(brush.pattern[static_cast<std::size_t>((dy & 7) * 8 + (dx & 7))]);
+    }
+  }
+}
+
+void RasterSurface::WritePixels(int x, int y, int width, int height,
+                                std::span<const TColor> rgb) {
+  if (width <= 0 || height <= 0 ||
+      rgb.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+    return;
+  }
+  const TRect block{x + state_.viewport.x, y + state_.viewport.y,
+                    x + state_.viewport.x + width, y + state_.viewport.y + height};
+  for (const TRect& r : VisiblePieces(block)) {
+    for (int dy = r.top; dy < r.bottom; ++dy) {
+      const TColor* from = rgb.data() +
+                           static_cast<std::size_t>(dy - block.top) * static_cast<std::size_t>(width) +
+                           static_cast<std::size_t>(r.left - block.left);
+      std::uint32_t* to = pixels_.data() + static_cast<std::size_t>(dy) * static_cast<std::size_t>(width_);
+      if (!monochrome_) {
+        for (int dx = r.left; dx < r.right; ++dx) to[dx] = *from++ & 0xFFFFFF;
+        continue;
+      }
+      for (int dx = r.left; dx < r.right; ++dx) to[dx] = StoreFormat(*from++);
+    }
+  }
+}
+
+std::vector<TRect> RasterSurface::VisiblePieces(const TRect& device) const {
+  std::vector<TRect> pieces;
+  const TRect inside = IntersectRects(device, TRect{0, 0, width_, height_});
+  if (inside.IsEmpty()) return pieces;
+  if (!state_.clipped) {
+    pieces.push_back(inside);
+    return pieces;
+  }
+  for (const TRect& r : state_.clip.Rects()) {
+    const TRect piece = IntersectRects(inside, r);
+    if (!piece.IsEmpty()) pieces.push_back(piece);
+  }
+  return pieces;
 }
 
 void RasterSurface::FillRectangle(const TRect& r) { FillDeviceRect(ToDevice(r)); }
@@ -151,21 +201,26 @@ bool RasterSurface::RestoreState(int id) {
 
 TColor RasterSurface::ConvertFrom(const Surface& source, const RasterSurface* raster, int sx,
                                   int sy) const {
-  TColor pixel;
-  TColor sourceBack = clWhite;
   if (raster != nullptr) {
-    pixel = raster->RawPixel(sx, sy);
-    sourceBack = raster->BackgroundRgb();
-  } else {
-    const TPoint origin = source.ViewportOrigin();
-    pixel = source.GetPixelAt(sx - origin.x, sy - origin.y);
+    const TColor pixel = raster->RawPixel(sx, sy);
+    return pixel == kInvalidColor ? kInvalidColor : ConvertFormat(pixel, *raster);
   }
+  const TPoint origin = source.ViewportOrigin();
+  const TColor pixel = source.GetPixelAt(sx - origin.x, sy - origin.y);
   if (pixel == kInvalidColor) return kInvalidColor;
   if (source.IsMonochrome() && !monochrome_) {
     return pixel == clWhite ? state_.backColor : state_.textColor;
   }
-  if (!source.IsMonochrome() && monochrome_) {
-    return pixel == sourceBack ? clWhite : clBlack;
+  if (!source.IsMonochrome() && monochrome_) return pixel == clWhite ? clWhite : clBlack;
+  return pixel;
+}
+
+TColor RasterSurface::ConvertFormat(TColor pixel, const RasterSurface& source) const {
+  if (source.monochrome_ && !monochrome_) {
+    return pixel == clWhite ? state_.backColor : state_.textColor;
+  }
+  if (!source.monochrome_ && monochrome_) {
+    return pixel == source.BackgroundRgb() ? clWhite : clBlack;
   }
   return pixel;
 }
@@ -204,15 +259,7 @@ void RasterSurface::CopyRows(const TRect& d, const RasterSurface& source, TPoint
                                     d.left + (source.width_ - s.x),
                                     d.top + (source.height_ - s.y)});
   if (area.IsEmpty()) return;
-  std::vector<TRect> pieces;
-  if (state_.clipped) {
-    for (const TRect& r : state_.clip.Rects()) {
-      const TRect piece = IntersectRects(area, r);
-      if (!piece.IsEmpty()) pieces.push_back(piece);
-    }
-  } else {
-    pieces.push_back(area);
-  }
+  const std::vector<TRect> pieces = VisiblePieces(area);
   // Within one surface, rows are taken in the order that reads each source
   // row before it is overwritten (memmove handles the overlap along a row).
   const bool upward = &source == this && d.top > s.y;
@@ -227,7 +274,11 @@ void RasterSurface::CopyRows(const TRect& d, const RasterSurface& source, TPoint
           static_cast<std::size_t>(sx);
       std::uint32_t* to = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                           static_cast<std::size_t>(piece.left);
-      std::memmove(to, from, count * sizeof(std::uint32_t));
+      if (source.monochrome_ == monochrome_) {
+        std::memmove(to, from, count * sizeof(std::uint32_t));
+        continue;
+      }
+      for (std::size_t k = 0; k < count; ++k) to[k] = StoreFormat(ConvertFormat(from[k], source));
     }
   }
 }
@@ -236,7 +287,7 @@ void RasterSurface::CopyFrom(const TRect& destRect, const Surface& source, const
                              RasterOp op, Mirror mirror) {
   const auto* raster = dynamic_cast<const RasterSurface*>(&source);
   if (raster != nullptr && op == RasterOp::SrcCopy && mirror == Mirror::None &&
-      raster->monochrome_ == monochrome_ && destRect.Width() == srcRect.Width() &&
+      destRect.Width() == srcRect.Width() &&
       destRect.Height() == srcRect.Height() &&
       // Clip pieces of one surface could overwrite each other's source rows.
       !(raster == this && state_.clipped)) {

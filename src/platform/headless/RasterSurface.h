@@ -37,6 +37,7 @@ class RasterSurface final : public Surface {
 
   TColor GetPixelAt(int x, int y) const override;
   void SetPixelAt(int x, int y, TColor rgb) override;
+  void WritePixels(int x, int y, int width, int height, std::span<const TColor> rgb) override;
 
   void MoveToPoint(int x, int y) override { state_.position = TPoint{x, y}; }
   void LineToPoint(int x, int y) override;
@@ -99,6 +100,7 @@ class RasterSurface final : public Surface {
   void PlotPen(int dx, int dy);
   void BrushSpan(int dy, int dxFrom, int dxTo);  // device row, [from, to)
   void FillDeviceRect(const TRect& device);
+  void FillVisibleRect(const TRect& device);  // inside the surface and the clip
   void DrawLineDevice(TPoint from, TPoint to);
   // Text: one laid-out line with its top-left at device (dx, dy), and an
   // area filled with the background colour, both cut to `deviceClip`.
@@ -109,8 +111,12 @@ class RasterSurface final : public Surface {
   // The source pixel at device (sx, sy) for a copy, converted to this
   // surface's format; `raster` is `source` when it is a raster surface.
   TColor ConvertFrom(const Surface& source, const RasterSurface* raster, int sx, int sy) const;
-  // SrcCopy between surfaces of one format, same size, not mirrored: whole
-  // row pieces at a time.
+  // A pixel of raster surface `source` converted to this surface's format.
+  TColor ConvertFormat(TColor pixel, const RasterSurface& source) const;
+  // The parts of a device rectangle inside the surface and the clip.
+  std::vector<TRect> VisiblePieces(const TRect& device) const;
+  // SrcCopy between raster surfaces, same size, not mirrored: whole row
+  // pieces at a time, converted when the formats differ.
   void CopyRows(const TRect& deviceDest, const RasterSurface& source, TPoint deviceSource);
   template <typename PixelFn>
   void ForEachCopyPixel(const TRect& destRect, const Surface& source, const TRect& srcRect,

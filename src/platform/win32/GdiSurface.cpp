@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "platform/win32/WideText.h"
@@ -198,6 +199,38 @@ TColor GdiSurface::GetPixelAt(int x, int y) const {
 }
 
 void GdiSurface::SetPixelAt(int x, int y, TColor rgb) { SetPixelV(dc_, x, y, rgb & 0xFFFFFF); }
+
+void GdiSurface::WritePixels(int x, int y, int width, int height, std::span<const TColor> rgb) {
+  if (width <= 0 || height <= 0) return;
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  if (rgb.size() < count) return;
+  if (monochrome_) {
+    // A two-colour bitmap matches a DIB's colours against its own palette;
+    // pixel by pixel it takes each colour as SetPixelAt does.
+    for (int j = 0; j < height; ++j) {
+      for (int i = 0; i < width; ++i) {
+        SetPixelV(dc_, x + i, y + j, rgb[static_cast<std::size_t>(j) * static_cast<std::size_t>(width) + static_cast<std::size_t>(i)] & 0xFFFFFF);
+      }
+    }
+    return;
+  }
+  // A 32-bit DIB pixel is blue, green, red from its low byte up: a COLORREF
+  // with red and blue swapped.
+  std::vector<std::uint32_t> bgr(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const TColor c = rgb[i];
+    bgr[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+  }
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc_, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                    static_cast<UINT>(height), bgr.data(), &info, DIB_RGB_COLORS);
+}
 
 void GdiSurface::MoveToPoint(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
 

@@ -44,6 +44,7 @@ class GdiSurface final : public Surface {
 
   TColor GetPixelAt(int x, int y) const override;
   void SetPixelAt(int x, int y, TColor rgb) override;
+  void WritePixels(int x, int y, int width, int height, std::span<const TColor> rgb) override;
 
   void MoveToPoint(int x, int y) override;
   void LineToPoint(int x, int y) override;
