@@ -66,10 +66,6 @@ class TApplication::OwnerWindow final : private platform::WindowHandler {
 TApplication::TApplication() : TComponent(nullptr) {
   g_instance = this;
   ownerWindow_ = std::make_unique<OwnerWindow>(*this);
-  utilityWindow_ = std::make_unique<TPUtilWindow>(
-      [this](unsigned m, std::uintptr_t w, std::intptr_t l, std::intptr_t& r) {
-        return UtilityMessage(m, w, l, r);
-      });
   Windows().SetAppIcon(ownerWindow_->Handle());
   Windows().SetErrorHandler([this](std::exception_ptr error) { HandleException(error); });
 }
@@ -99,8 +95,14 @@ platform::WindowHandle TApplication::Handle() const {
   return ownerWindow_ ? ownerWindow_->Handle() : platform::WindowHandle{};
 }
 
-platform::WindowHandle TApplication::UtilityHandle() const {
-  return utilityWindow_ ? utilityWindow_->Handle() : platform::WindowHandle{};
+platform::WindowHandle TApplication::UtilityHandle() {
+  if (!utilityWindow_) {
+    utilityWindow_ = std::make_unique<TPUtilWindow>(
+        [this](unsigned m, std::uintptr_t w, std::intptr_t l, std::intptr_t& r) {
+          return UtilityMessage(m, w, l, r);
+        });
+  }
+  return utilityWindow_->Handle();
 }
 
 void TApplication::Run() {

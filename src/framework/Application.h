@@ -82,8 +82,10 @@ class TApplication : public TComponent {
   TCustomForm* FocusedForm() const { return focusedForm_; }
   TCustomForm* FindForm(platform::WindowHandle window) const;
 
-  // The hidden window of the application's own messages.
-  platform::WindowHandle UtilityHandle() const;
+  // The hidden window of the application's own messages, made at its first
+  // use (a menu, a posted command): most runs never need it, and each hidden
+  // top-level window costs start-up time.
+  platform::WindowHandle UtilityHandle();
   // Commands delivered later from the message queue (menu clicks).
   int RegisterCommand(std::function<void()> action);
   void UnregisterCommand(int id);

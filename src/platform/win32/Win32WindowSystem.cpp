@@ -787,9 +787,11 @@ TimerId Win32WindowSystem::StartTimer(unsigned intervalMs, std::function<void()>
     state_->timerSink = std::make_unique<TimerSink>(state_.get());
     WindowSpec params;
     params.kind = WindowKind::Utility;
-    HWND hwnd = ToHwnd(Create(params, state_->timerSink.get()));
-    SetParent(hwnd, HWND_MESSAGE);
-    state_->timerWindow = hwnd;
+    // Message-only from the start: a top-level window moved there afterwards
+    // is activated by the move under Wine, and costs a round of display
+    // queries at its creation.
+    params.parent = FromHwnd(HWND_MESSAGE);
+    state_->timerWindow = ToHwnd(Create(params, state_->timerSink.get()));
   }
   UINT_PTR id = state_->nextTimer++;
   state_->timers[id] = std::move(tick);
