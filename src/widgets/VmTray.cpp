@@ -58,7 +58,7 @@ TVmTrayIcon::TVmTrayIcon(TComponent* owner)
   iconData_.icon = currentIcon_.Handle();
 
   InstallApplicationHooks();
-  ModifyTrayIcon();  // not in the tray yet: fails, and that is fine
+  ModifyTrayIcon();  // not in the tray yet: nothing to modify
   enabled_ = true;
 }
 
@@ -159,8 +159,9 @@ void TVmTrayIcon::AnimationTick(TObject* sender) {
 void TVmTrayIcon::Loaded() {
   TComponent::Loaded();
   PickIcon();
-  if (enabled_) UpdateTray();
-  ModifyTrayIcon();
+  // Right after an add that the shell took, it holds this very record.
+  const bool shown = enabled_ && UpdateTray();
+  if (!shown) ModifyTrayIcon();
 }
 
 void TVmTrayIcon::Notification(TComponent* component, TOperation operation) {
@@ -173,13 +174,22 @@ void TVmTrayIcon::Notification(TComponent* component, TOperation operation) {
 bool TVmTrayIcon::SendToShell(unsigned message) {
   // Always the icon shown now: the previous one may already be destroyed.
   iconData_.icon = currentIcon_.Handle();
+  // The shell knows an icon by its window and id, both new with this object:
+  // until the first add it cannot have it, so a modify or delete would only
+  // fail, after a round trip to the shell's process (three of them while the
+  // main window loads).
+  if (message == platform::nim::kAdd) {
+    addSent_ = true;
+  } else if (!addSent_) {
+    return false;
+  }
   return platform::Current().shell().NotifyIcon(message, iconData_);
 }
 
-void TVmTrayIcon::UpdateTray() {
+bool TVmTrayIcon::UpdateTray() {
   if (!enabled_) {
     RemoveTrayIcon();
-    return;
+    return false;
   }
   // A shell that refuses the add because the icon is still there (a
   // "TaskbarCreated" without a restart) shows it all the same; only an icon
@@ -188,6 +198,7 @@ void TVmTrayIcon::UpdateTray() {
     enabled_ = false;
   }
   InstallApplicationHooks();
+  return enabled_;
 }
 
 void TVmTrayIcon::ModifyTrayIcon() { (void)SendToShell(platform::nim::kModify); }

@@ -130,7 +130,9 @@ class TVmTrayIcon : public TComponent {
   void Gesture(TVmTrayIconClicks gesture, void (TVmTrayIcon::*dispatch)());
   void TaskbarCreated();
 
-  void UpdateTray();
+  // Adds the icon (or removes it when not enabled); true when the shell
+  // now shows the current record.
+  bool UpdateTray();
   void ModifyTrayIcon();
   void RemoveTrayIcon();
   bool SendToShell(unsigned message);
@@ -158,6 +160,8 @@ class TVmTrayIcon : public TComponent {
   TVmTrayIconClicks popupMenuOn_ = TVmTrayIconClicks::ticRightClickUp;
 
   platform::NotifyIconData iconData_;
+  // An add has been sent: only from then on can the shell know the icon.
+  bool addSent_ = false;
   TIcon currentIcon_;
   std::unique_ptr<TTimer> animationTimer_;
   TChangeLink iconsLink_;

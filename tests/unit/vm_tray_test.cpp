@@ -125,29 +125,33 @@ class TrayTest : public ::testing::Test {
 
 // --- The shell record ---
 
-TEST_F(TrayTest, IconAppearsAtLoadedOnceWithTheCallbackMessage) {
+TEST_F(TrayTest, IconAppearsAtLoadedInOneAddWithTheCallbackMessage) {
   MakeTray([this](TVmTrayIcon& tray) {
     tray.SetEnabled(false);  // while loading only stored
     tray.SetEnabled(true);
-    EXPECT_EQ(Calls(nim::kAdd), 0);
+    tray.SetHint("Velmora V1.0(定时关机)");
+    tray.SetIconIndex(17);
+    // The shell cannot know the icon before its add: nothing is sent.
+    EXPECT_EQ(CallCount(), 0u);
   });
+  // The add carries everything set while loading; no modify repeats it.
+  ASSERT_EQ(CallCount(), 1u);
   EXPECT_EQ(Calls(nim::kAdd), 1);
   EXPECT_TRUE(InTray());
   EXPECT_TRUE(tray_->Enabled());
   const auto& data = TrayData();
   EXPECT_EQ(data.window, tray_->Handle());
   EXPECT_EQ(data.callbackMessage, 0x2422u);
-  EXPECT_EQ(data.flags, nif::kMessage | nif::kIcon);
+  EXPECT_EQ(data.flags, nif::kMessage | nif::kIcon | nif::kTip);
+  EXPECT_EQ(data.tip, u"Velmora V1.0(定时关机)");
   EXPECT_TRUE(data.extendedLayout);
   EXPECT_EQ(Picture(data.icon), kAppIcon);
 }
 
 TEST_F(TrayTest, TwoIconsNeverShareAnIdentity) {
   MakeTray();
-  const std::uint32_t first = LastCall().id;
   auto* second = new TVmTrayIcon(form_);
-  (void)second;
-  EXPECT_NE(LastCall().id, first);
+  EXPECT_NE(second->IconId(), tray_->IconId());
 }
 
 TEST_F(TrayTest, LayoutFollowsTheShellVersion) {
@@ -172,7 +176,10 @@ TEST_F(TrayTest, LongHintIsCutForTheLayoutButKeptWhole) {
   shell().majorVersion = 4;
   auto* older = new TVmTrayIcon(form_);
   older->SetHint(longHint);
+  older->SetEnabled(false);
+  older->SetEnabled(true);  // added now, with the tip cut for its layout
   EXPECT_EQ(older->Hint(), longHint);
+  EXPECT_EQ(shell().notifyCalls.back().message, nim::kAdd);
   EXPECT_EQ(LastCall().tip, std::u16string(63, u'x'));
 }
 
