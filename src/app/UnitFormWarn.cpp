@@ -54,6 +54,8 @@ void TFormWarn::CreateLayout() {
 }
 
 TFormWarn::TFormWarn(TComponent* owner) : TForm(owner) {
+  // Hidden until a countdown's last seconds, which most runs never reach.
+  CreateWindowWhenShown();
   BeginLoading();
   CreateLayout();
   LoadPictures();

@@ -21,7 +21,7 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::AfterConstruction() {
-  HandleNeeded();
+  if (windowAtCreation_) HandleNeeded();
   DoCreate();
 }
 

@@ -28,7 +28,8 @@ class TCustomForm : public TWinControl {
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;
 
-  // Runs OnCreate. TApplication::CreateForm calls it right after the
+  // Makes the form's window (unless left to its first showing) and runs
+  // OnCreate. TApplication::CreateForm calls it right after the
   // constructor; an error raised in OnCreate goes to the error box and the
   // form stays created.
   void AfterConstruction();
@@ -97,6 +98,10 @@ class TCustomForm : public TWinControl {
   void TextChanged() override;
   void VisibleChanged() override;
   virtual void DoCreate();
+  // A form that stays hidden until some later moment leaves its window, and
+  // its controls' windows, to its first showing: start-up then does not pay
+  // for them.
+  void CreateWindowWhenShown() { windowAtCreation_ = false; }
   void DoActivate() { OnActivate(this); }
   void DoDeactivate() { OnDeactivate(this); }
   friend class TApplication;
@@ -126,6 +131,7 @@ class TCustomForm : public TWinControl {
   TWinControl* activeControl_ = nullptr;  // not owned
   TWinControl* enteredControl_ = nullptr;  // not owned
   bool placed_ = false;
+  bool windowAtCreation_ = true;
 };
 
 class TForm : public TCustomForm {

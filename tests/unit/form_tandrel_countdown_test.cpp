@@ -162,10 +162,16 @@ TEST_F(FormTandrelCountdown, WarningSwitchedOnLateHandsOverAtTheNextTick) {
   for (int i = 0; i < 40; ++i) Tick();  // 19.5 seconds left
   form.CBWarn->SetChecked(true);
   EXPECT_FALSE(FormWarn->Visible());
+  EXPECT_FALSE(FormWarn->HandleAllocated());  // its windows wait for this moment
   Tick();
   ASSERT_TRUE(FormWarn->Visible());
   EXPECT_EQ(FormWarn->LabSec->Caption(), "离系统关机还有18秒,请注意保存尚未保存的文件...");
   EXPECT_EQ(FormWarn->ProgressBar1->Position(), 12);
+  // Set before the bar had a window, shown by the window made afterwards.
+  EXPECT_TRUE(windows().IsShowing(FormWarn->Handle()));
+  const auto bar = windows().Progress(FormWarn->ProgressBar1->Handle());
+  EXPECT_EQ(bar.max, 29);
+  EXPECT_EQ(bar.position, 12);
 }
 
 TEST_F(FormTandrelCountdown, MissedByTwelveSecondsWithTheWarningCountsTheSecondsSince) {
