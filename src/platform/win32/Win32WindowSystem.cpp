@@ -847,6 +847,9 @@ LocalTime Win32WindowSystem::GetPickerValue(WindowHandle picker) {
 void Win32WindowSystem::SetAppIcon(WindowHandle window) {
   HICON icon = LoadIconW(state_->instance, MAKEINTRESOURCEW(1));  // shared; not destroyed
   if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+  // Our window classes carry it already (the small one made from it): told
+  // again, Wine converts both icons once more for the window manager.
+  if (reinterpret_cast<HICON>(GetClassLongPtrW(ToHwnd(window), GCLP_HICON)) == icon) return;
   SendMessageW(ToHwnd(window), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageW(ToHwnd(window), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
