@@ -500,7 +500,10 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& params, WindowHandler* 
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = state_->instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(state_->instance, MAKEINTRESOURCEW(1));
+    // Only windows that can be seen with a frame show an icon; for any class
+    // given one, the system also makes a small copy (display queries under Wine).
+    const bool framed = params.kind == WindowKind::Form || params.kind == WindowKind::AppOwner;
+    wc.hIcon = framed ? LoadIconW(state_->instance, MAKEINTRESOURCEW(1)) : nullptr;
     wc.lpszClassName = className.c_str();
     ATOM atom = RegisterClassExW(&wc);
     // An earlier window system of this process may have registered it already.
