@@ -19,7 +19,7 @@ void TFormTandrel::ShowInputsForMode() {
 
 void TFormTandrel::RBShutdownClick(TObject* sender) {
   if (FLoading) return;
-  auto* radio = dynamic_cast<TComponent*>(sender);
+  auto* radio = As<TComponent>(sender);
   if (!radio) return;
   FAction = radio->Tag() - 7;
   SaveSetting(sender);

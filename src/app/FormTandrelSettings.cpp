@@ -117,7 +117,7 @@ void TFormTandrel::LoadSettings() {
 }
 
 void TFormTandrel::SaveSetting(TObject* sender) {
-  auto* component = dynamic_cast<TComponent*>(sender);
+  auto* component = As<TComponent>(sender);
   if (!component) return;
   TIniFile ini(SettingsPath());
   // The warning box and the stand-by button share Tag 12; each has its key.

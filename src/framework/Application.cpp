@@ -189,7 +189,7 @@ void TApplication::HandleException(std::exception_ptr error) {
 TCustomForm* TApplication::FindForm(platform::WindowHandle window) const {
   if (!window) return nullptr;
   for (int i = 0; i < ComponentCount(); ++i) {
-    auto* form = dynamic_cast<TCustomForm*>(Components(i));
+    auto* form = As<TCustomForm>(Components(i));
     if (form && form->HandleAllocated() && form->Handle() == window) return form;
   }
   return nullptr;
@@ -283,7 +283,7 @@ bool TApplication::OfferHintAction(TWinControl& parent, const THintAction& actio
   for (int i = 0; i < parent.ControlCount(); ++i) {
     TControl* c = parent.Controls(i);
     if (!c->Visible()) continue;
-    if (auto* w = dynamic_cast<TWinControl*>(c)) {
+    if (auto* w = As<TWinControl>(c)) {
       if (OfferHintAction(*w, action)) return true;
     } else if (c->ExecuteAction(action)) {
       return true;

@@ -13,7 +13,7 @@ namespace tandrel {
 enum class TOperation { opInsert, opRemove };
 
 class TComponent : public TObject {
- public:
+  TANDREL_CLASS_ID(TComponent, TObject)
   // The owner (may be null) frees this component when it is destroyed.
   explicit TComponent(TComponent* owner);
   ~TComponent() override;

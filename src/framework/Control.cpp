@@ -42,7 +42,7 @@ void TControl::SetParent(TWinControl* parent) {
 TCustomForm* TControl::GetParentForm() const {
   const TControl* c = this;
   while (c->parent_) c = c->parent_;
-  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
+  return As<TCustomForm>(const_cast<TControl*>(c));
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

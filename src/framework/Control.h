@@ -40,6 +40,9 @@ class TControl : public TComponent {
   // The form this control sits on (itself for a form), or null.
   TCustomForm* GetParentForm() const;
   virtual bool IsWindowed() const { return false; }
+  // Whether the control shows its parent through itself (a transparent
+  // label or widget), so a parent whose look changes repaints it.
+  virtual bool Transparent() const { return false; }
 
   // Bounds in the parent's client coordinates (screen coordinates for forms).
   int Left() const { return bounds_.left; }

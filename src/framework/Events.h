@@ -5,13 +5,9 @@
 #include <functional>
 #include <utility>
 
-namespace tandrel {
+#include "framework/Object.h"
 
-// Root of the framework's classes, so an event can name its sender.
-class TObject {
- public:
-  virtual ~TObject() = default;
-};
+namespace tandrel {
 
 template <typename... Args>
 class TEvent {

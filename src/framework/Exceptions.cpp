@@ -9,7 +9,7 @@ std::string ErrorBoxText(const std::string& message) {
 }
 
 std::string ErrorBoxText(const std::exception& error) {
-  if (const auto* own = dynamic_cast<const Exception*>(&error)) return ErrorBoxText(own->Message());
+  // An Exception's what() is its message.
   const char* text = error.what();
   return ErrorBoxText(std::string(text != nullptr ? text : ""));
 }

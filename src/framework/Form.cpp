@@ -233,7 +233,7 @@ bool TCustomForm::DialogKey(int key, TShiftState shift) {
           handled = true;
           return;
         }
-        if (auto* w = dynamic_cast<TWinControl*>(c)) self(self, w);
+        if (auto* w = As<TWinControl>(c)) self(self, w);
       }
     };
     offer(offer, this);
@@ -254,7 +254,7 @@ bool TCustomForm::DialogChar(char32_t ch) {
         found = c;
         return;
       }
-      if (auto* w = dynamic_cast<TWinControl*>(c)) self(self, w);
+      if (auto* w = As<TWinControl>(c)) self(self, w);
     }
   };
   search(search, this);

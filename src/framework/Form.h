@@ -24,7 +24,7 @@ inline constexpr TModalResult mrNone = 0;
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 
 class TCustomForm : public TWinControl {
- public:
+  TANDREL_CLASS_ID(TCustomForm, TWinControl)
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;
 

@@ -17,7 +17,7 @@ class TLabel : public TControl {
   void SetAlignment(TAlignment alignment);
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
-  bool Transparent() const { return transparent_; }
+  bool Transparent() const override { return transparent_; }
   void SetTransparent(bool transparent);
   TTextLayout Layout() const { return layout_; }
   void SetLayout(TTextLayout layout);

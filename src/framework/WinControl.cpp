@@ -79,7 +79,7 @@ void TWinControl::CreateHandle() {
   HandleCreated();
   // Windowed children get their windows in z-order, so the stacking matches.
   for (TControl* c : std::vector<TControl*>(controls_)) {
-    if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+    if (auto* w = As<TWinControl>(c)) w->CreateHandle();
   }
 }
 
@@ -88,7 +88,7 @@ void TWinControl::DestroyHandle() {
   platform::WindowHandle h = handle_;
   // Children's windows go with this one; forget their handles first.
   for (TControl* c : controls_) {
-    if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+    if (auto* w = As<TWinControl>(c)) w->DestroyHandle();
   }
   handle_ = {};
   Windows().Destroy(h);
@@ -98,7 +98,7 @@ void TWinControl::WindowDestroyed() { handle_ = {}; }
 
 void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
-  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+  if (auto* w = As<TWinControl>(control)) {
     tabList_.push_back(w);
     if (handle_ && !Loading() && !control->Loading()) w->CreateHandle();
   } else {
@@ -110,7 +110,7 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
   if (TApplication* app = TApplication::Instance()) app->ControlGone(control);
   if (captureControl_ == control) captureControl_ = nullptr;
-  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+  if (auto* w = As<TWinControl>(control)) {
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
     w->DestroyHandle();
   } else if (HandleAllocated()) {

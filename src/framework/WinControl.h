@@ -12,7 +12,7 @@
 namespace tandrel {
 
 class TWinControl : public TControl {
- public:
+  TANDREL_CLASS_ID(TWinControl, TControl)
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
 
@@ -228,7 +228,7 @@ class TWinControl : public TControl {
 
 // A windowed control that paints itself on a canvas of its own.
 class TCustomControl : public TWinControl {
- public:
+  TANDREL_CLASS_ID(TCustomControl, TWinControl)
   explicit TCustomControl(TComponent* owner) : TWinControl(owner) {}
 };
 

@@ -102,7 +102,7 @@ class TVmCustomButton : public TCustomControl {
 enum class TButtonDownState { Up, Down, StaysDown };
 
 class TVmButton : public TVmCustomButton {
- public:
+  TANDREL_CLASS_ID(TVmButton, TVmCustomButton)
   explicit TVmButton(TComponent* owner);
 
   // Sets the parent window's modal result to ModalResult, then fires

@@ -65,7 +65,7 @@ void TVmButton::SetDefault(bool value) {
   if (default_ == value) return;
   default_ = value;
   TCustomForm* form = GetParentForm();
-  auto* focusedButton = form ? dynamic_cast<TVmButton*>(form->ActiveControl()) : nullptr;
+  auto* focusedButton = form ? As<TVmButton>(form->ActiveControl()) : nullptr;
   if (!focusedButton) SetShowsDefault(value);
 }
 
@@ -94,7 +94,7 @@ void TVmButton::SetAllowAllUp(bool value) {
 void TVmButton::NotifyGroup() {
   if (groupIndex_ == 0 || !Parent()) return;
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
-    auto* other = dynamic_cast<TVmButton*>(Parent()->Controls(i));
+    auto* other = As<TVmButton>(Parent()->Controls(i));
     if (!other || other == this || other->groupIndex_ != groupIndex_) continue;
     if (Down() && other->Down()) {
       other->downState_ = TButtonDownState::Up;
@@ -172,7 +172,7 @@ void TVmButton::ForEachButtonOfForm(const std::function<void(TVmButton&)>& actio
   std::vector<TWinControl*> all;
   form->GetTabOrderList(all);
   for (TWinControl* c : all) {
-    if (auto* b = dynamic_cast<TVmButton*>(c)) action(*b);
+    if (auto* b = As<TVmButton>(c)) action(*b);
   }
 }
 

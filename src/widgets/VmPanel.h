@@ -15,7 +15,7 @@
 
 namespace tandrel {
 
-class TVmCustomPanel : public TCustomControl, public IVmTransparent {
+class TVmCustomPanel : public TCustomControl {
  public:
   explicit TVmCustomPanel(TComponent* owner);
 
@@ -146,7 +146,7 @@ class TVmGroupBox : public TVmCustomGroupBox {
 };
 
 class TVmStatusBar : public TVmCustomPanel {
- public:
+  TANDREL_CLASS_ID(TVmStatusBar, TVmCustomPanel)
   explicit TVmStatusBar(TComponent* owner);
 
   // Changing a border turns AutoStyle off.

@@ -17,7 +17,7 @@ inline constexpr unsigned kBmGetCheck = 0x00F0;
 
 enum TCheckBoxState : std::uint8_t { cbUnchecked, cbChecked, cbGrayed };
 
-class TVmCustomGlyphButton : public TVmCustomButton, public IVmTransparent {
+class TVmCustomGlyphButton : public TVmCustomButton {
  public:
   explicit TVmCustomGlyphButton(TComponent* owner);
 
@@ -175,7 +175,7 @@ class TVmCheckBox : public TVmCustomCheckBox {
 };
 
 class TVmRadioButton : public TVmCustomGlyphButton {
- public:
+  TANDREL_CLASS_ID(TVmRadioButton, TVmCustomGlyphButton)
   explicit TVmRadioButton(TComponent* owner);
 
   // Checking unchecks every other radio button of the same parent (without

@@ -36,7 +36,7 @@ void TVmRadioButton::SetChecked(bool value) {
   if (!value) return;
   if (TWinControl* parent = Parent()) {
     for (int i = 0; i < parent->ControlCount(); ++i) {
-      auto* sibling = dynamic_cast<TVmRadioButton*>(parent->Controls(i));
+      auto* sibling = As<TVmRadioButton>(parent->Controls(i));
       if (sibling && sibling != this) sibling->SetChecked(false);
     }
   }
@@ -47,7 +47,7 @@ void TVmRadioButton::SetReadOnly(bool value) {
   SetReadOnlyAlone(value);
   if (TWinControl* parent = Parent()) {
     for (int i = 0; i < parent->ControlCount(); ++i) {
-      auto* sibling = dynamic_cast<TVmRadioButton*>(parent->Controls(i));
+      auto* sibling = As<TVmRadioButton>(parent->Controls(i));
       if (sibling && sibling != this) sibling->SetReadOnlyAlone(value);
     }
   }

@@ -28,7 +28,7 @@ inline constexpr int kGripStripWidth = 12;
 
 // The common base. The text properties live here; each pane kind makes
 // public those that fit it.
-class TVmCustomStatusPane : public TControl, public IVmTransparent {
+class TVmCustomStatusPane : public TControl {
  public:
   explicit TVmCustomStatusPane(TComponent* owner);
   ~TVmCustomStatusPane() override;

@@ -82,7 +82,7 @@ void TVmCustomStatusPane::SetTransparent(bool value) {
   Invalidate();
 }
 
-TVmStatusBar* TVmCustomStatusPane::StatusBar() const { return dynamic_cast<TVmStatusBar*>(Parent()); }
+TVmStatusBar* TVmCustomStatusPane::StatusBar() const { return As<TVmStatusBar>(Parent()); }
 
 void TVmCustomStatusPane::Loaded() {
   TControl::Loaded();

@@ -2,7 +2,6 @@
 #include "widgets/VmTransparency.h"
 
 #include "framework/Form.h"
-#include "framework/Label.h"
 
 namespace tandrel {
 namespace {
@@ -36,8 +35,8 @@ void PaintParentBackground(TControl& control, TCanvas& canvas, bool invalidatePa
     TCanvas parentCanvas(surface);
     parent->PaintBackgroundInto(parentCanvas);
   }
-  if (invalidateParent && dynamic_cast<TCustomControl*>(parent) == nullptr &&
-      dynamic_cast<TCustomForm*>(parent) == nullptr) {
+  if (invalidateParent && As<TCustomControl>(parent) == nullptr &&
+      As<TCustomForm>(parent) == nullptr) {
     parent->Invalidate();
   }
 }
@@ -45,11 +44,7 @@ void PaintParentBackground(TControl& control, TCanvas& canvas, bool invalidatePa
 void InvalidateTransparentChildren(TWinControl& container) {
   for (int i = 0; i < container.ControlCount(); ++i) {
     TControl* child = container.Controls(i);
-    const auto* widget = dynamic_cast<const IVmTransparent*>(child);
-    const auto* label = dynamic_cast<const TLabel*>(child);
-    if ((widget != nullptr && widget->Transparent()) || (label != nullptr && label->Transparent())) {
-      child->Invalidate();
-    }
+    if (child->Transparent()) child->Invalidate();
   }
 }
 

@@ -9,13 +9,6 @@
 
 namespace tandrel {
 
-// Implemented by the widgets that publish a Transparent property.
-class IVmTransparent {
- public:
-  virtual ~IVmTransparent() = default;
-  virtual bool Transparent() const = 0;
-};
-
 // Paints the parent's background and face (its erase, then its paint, as
 // for WM_ERASEBKGND and WM_PAINT) into `canvas`, which draws on the
 // control, clipped to the parent's client area; the canvas's device state
@@ -24,8 +17,7 @@ class IVmTransparent {
 // for a control without a parent.
 void PaintParentBackground(TControl& control, TCanvas& canvas, bool invalidateParent);
 
-// Invalidates, in index order, every child that is transparent (a widget
-// whose Transparent() is true, or a transparent label).
+// Invalidates, in index order, every child whose Transparent() is true.
 void InvalidateTransparentChildren(TWinControl& container);
 
 }  // namespace tandrel

@@ -276,7 +276,7 @@ void TVmTrayIcon::ShowTrayMenu() {
   platform::WindowSystem& windows = Windows();
   const TPoint at = windows.CursorPos();
   // Without the foreground the menu would not close on a click elsewhere.
-  if (auto* form = dynamic_cast<TCustomForm*>(Owner())) windows.SetForeground(form->Handle());
+  if (auto* form = As<TCustomForm>(Owner())) windows.SetForeground(form->Handle());
   FlagScope showing(menuShowing_);
   popupMenu_->Popup(at.x, at.y);
   // Lets the menu's own loop see that it is over before the next click.

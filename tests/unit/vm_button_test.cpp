@@ -51,6 +51,19 @@ class BitmapButtons : public ::testing::Test {
   int clicks_ = 0;
 };
 
+// The shipped build has no C++ RTTI; the framework's own class identity
+// finds buttons (default-button and group logic) and forms among controls.
+TEST_F(BitmapButtons, ClassIdentityRecognisesDerivedClassesOnly) {
+  TControl* button = start_;
+  EXPECT_EQ(As<TVmButton>(button), start_);
+  EXPECT_EQ(As<TWinControl>(button), start_);
+  EXPECT_EQ(As<TCustomForm>(button), nullptr);
+  EXPECT_EQ(As<TVmButton>(static_cast<TControl*>(form_)), nullptr);
+  EXPECT_EQ(As<TCustomForm>(static_cast<TComponent*>(form_)), form_);
+  EXPECT_EQ(As<TComponent>(static_cast<TObject*>(&form_->Font())), nullptr);
+  EXPECT_EQ(As<TVmButton>(static_cast<TControl*>(nullptr)), nullptr);
+}
+
 TEST_F(BitmapButtons, ProgrammaticClickRunsWhateverTheStateAndSetsTheModalResult) {
   start_->SetModalResult(6);
   start_->Hide();

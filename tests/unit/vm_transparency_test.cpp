@@ -51,7 +51,7 @@ class GreenGraphic : public TControl {
   }
 };
 
-class Glass : public TCustomControl, public IVmTransparent {
+class Glass : public TCustomControl {
  public:
   explicit Glass(TComponent* owner) : TCustomControl(owner) {}
   bool Transparent() const override { return transparent; }

@@ -364,25 +364,21 @@ void GdiSurface::Blit(const TRect& destRect, HDC source, const TRect& srcRect, D
 
 void GdiSurface::CopyFrom(const TRect& destRect, const Surface& source, const TRect& srcRect,
                           RasterOp op, Mirror mirror) {
-  const auto* gdi = dynamic_cast<const GdiSurface*>(&source);
-  if (gdi == nullptr) return;
-  Blit(destRect, gdi->dc_, srcRect, RopOf(op), mirror);
+  Blit(destRect, Of(source).dc_, srcRect, RopOf(op), mirror);
 }
 
 void GdiSurface::CopyTransparent(const TRect& destRect, const Surface& source,
                                  const TRect& srcRect, TColor transparentRgb) {
-  const auto* gdi = dynamic_cast<const GdiSurface*>(&source);
-  if (gdi == nullptr || destRect.IsEmpty() || srcRect.IsEmpty()) return;
-  GdiTransparentBlt(dc_, destRect.left, destRect.top, destRect.Width(), destRect.Height(), gdi->dc_,
+  if (destRect.IsEmpty() || srcRect.IsEmpty()) return;
+  GdiTransparentBlt(dc_, destRect.left, destRect.top, destRect.Width(), destRect.Height(), Of(source).dc_,
                  srcRect.left, srcRect.top, srcRect.Width(), srcRect.Height(),
                  transparentRgb & 0xFFFFFF);
 }
 
 void GdiSurface::CopyMasked(const TRect& destRect, const Surface& source, const TRect& srcRect,
                             const Surface& mask) {
-  const auto* gdi = dynamic_cast<const GdiSurface*>(&source);
-  const auto* gdiMask = dynamic_cast<const GdiSurface*>(&mask);
-  if (gdi == nullptr || gdiMask == nullptr) return;
+  const GdiSurface* gdi = &Of(source);
+  const GdiSurface* gdiMask = &Of(mask);
   // D ^ S, then & mask (white keeps, black clears), then ^ S again: the
   // destination where the mask is white, the source where it is black.
   Blit(destRect, gdi->dc_, srcRect, SRCINVERT, Mirror::None);

@@ -16,6 +16,10 @@ namespace tandrel::platform {
 
 class GdiSurface final : public Surface {
  public:
+  // Every surface of this platform is a GdiSurface.
+  static const GdiSurface& Of(const Surface& surface) { return static_cast<const GdiSurface&>(surface); }
+  static GdiSurface& Of(Surface& surface) { return static_cast<GdiSurface&>(surface); }
+
   // Draws on `dc` (not owned) whose drawable area is width x height pixels.
   GdiSurface(HDC dc, int width, int height);
   // An off-screen surface: a top-down 32-bit DIB section (colour) or a

@@ -12,9 +12,7 @@ Win32Icon::Win32Icon(ScopedIcon icon, int width, int height)
     : icon_(std::move(icon)), width_(width), height_(height) {}
 
 void Win32Icon::DrawOn(Surface& target, int x, int y) const {
-  auto* gdi = dynamic_cast<GdiSurface*>(&target);
-  if (gdi == nullptr) return;
-  DrawIconEx(gdi->Dc(), x, y, icon_.Get(), width_, height_, 0, nullptr, DI_NORMAL);
+  DrawIconEx(GdiSurface::Of(target).Dc(), x, y, icon_.Get(), width_, height_, 0, nullptr, DI_NORMAL);
 }
 
 std::unique_ptr<IconHandle> Win32Icon::Clone() const {
@@ -24,8 +22,8 @@ std::unique_ptr<IconHandle> Win32Icon::Clone() const {
 }
 
 HICON NativeIcon(const IconHandle& icon) {
-  const auto* native = dynamic_cast<const Win32Icon*>(&icon);
-  return native != nullptr ? native->Handle() : nullptr;
+  // Every icon of this platform is a Win32Icon.
+  return static_cast<const Win32Icon&>(icon).Handle();
 }
 
 std::unique_ptr<IconHandle> Win32Painting::LoadApplicationIcon() {

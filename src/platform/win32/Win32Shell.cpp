@@ -42,7 +42,7 @@ bool Win32Shell::NotifyIcon(unsigned message, const NotifyIconData& data) {
   record.uID = data.id;
   record.uFlags = data.flags;
   record.uCallbackMessage = data.callbackMessage;
-  if (const auto* icon = dynamic_cast<const Win32Icon*>(data.icon)) record.hIcon = icon->Handle();
+  if (data.icon != nullptr) record.hIcon = NativeIcon(*data.icon);
   // The caller cut the tip to fit its layout; cut again defensively so the
   // record is always zero-terminated within the size it declares.
   const std::size_t capacity = data.extendedLayout ? 128 : 64;
