@@ -36,7 +36,7 @@ class TControl : public TComponent {
   ~TControl() override;
 
   TWinControl* Parent() const { return parent_; }
-  virtual void SetParent(TWinControl* parent);
+  void SetParent(TWinControl* parent);
   // The form this control sits on (itself for a form), or null.
   TCustomForm* GetParentForm() const;
   virtual bool IsWindowed() const { return false; }
@@ -133,7 +133,7 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-  virtual void DblClick();
+  void DblClick();
   virtual void MouseEnter();
   virtual void MouseLeave();
   // Whether the mouse entering and leaving changes anything here; a class

@@ -62,7 +62,7 @@ class TCustomForm : public TWinControl {
   // program).
   void Close();
   // OnCloseQuery's answer (true without a handler).
-  virtual bool CloseQuery();
+  bool CloseQuery();
 
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
@@ -97,7 +97,7 @@ class TCustomForm : public TWinControl {
   void HandleCreated() override;
   void TextChanged() override;
   void VisibleChanged() override;
-  virtual void DoCreate();
+  void DoCreate();
   // A form that stays hidden until some later moment leaves its window, and
   // its controls' windows, to its first showing: start-up then does not pay
   // for them.

@@ -38,7 +38,7 @@ class TLabel : public TControl {
   void Notification(TComponent* component, TOperation operation) override;
   unsigned DrawTextFlags() const;
   // Fits the bounds to the text when AutoSize is on.
-  virtual void AdjustBounds();
+  void AdjustBounds();
   void InvalidateChangedText(const std::string& before, const std::string& after);
   bool IsOffScreen() const;
 

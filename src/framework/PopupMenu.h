@@ -53,7 +53,7 @@ class TPopupMenu : public TComponent {
   TMenuItem* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
 
   // Shows the menu at a screen point and returns once it has closed.
-  virtual void Popup(int x, int y);
+  void Popup(int x, int y);
 
   TNotifyEvent OnPopup;
 

@@ -23,7 +23,7 @@ class TTimer : public TComponent {
   void SetOnTimer(TNotifyEvent handler);
 
  protected:
-  virtual void Timer() { OnTimer(this); }
+  void Timer() { OnTimer(this); }
   void Loaded() override;
 
  private:

@@ -39,9 +39,9 @@ class TWinControl : public TControl {
   // Showing and enabled up to the form.
   bool ShowingAndEnabled() const;
   // Focusable now: takes the focus, showing and enabled up to the form.
-  virtual bool CanFocus() const;
+  bool CanFocus() const;
   bool Focused();
-  virtual void SetFocus();
+  void SetFocus();
   // Windowed descendants in tab order, depth first.
   void GetTabOrderList(std::vector<TWinControl*>& list) const;
   // Moves the focus to the next (or previous) focusable descendant after
@@ -98,12 +98,12 @@ class TWinControl : public TControl {
   virtual int FrameWidth() const { return 0; }
   virtual void PaintNonClient(TCanvas& canvas) { (void)canvas; }
   // WM_NCHITTEST and WM_SETCURSOR hooks.
-  virtual int HitTest(TPoint client, int defaultResult) { (void)client; return defaultResult; }
+  int HitTest(TPoint client, int defaultResult) { (void)client; return defaultResult; }
   virtual bool SetCursorHook(int hitTest);
 
   // The rectangle that aligned children share (panels inset their borders).
   virtual void AdjustClientRect(TRect& r) const { (void)r; }
-  virtual void AlignControls(TRect r);
+  void AlignControls(TRect r);
 
   // Keyboard. WantsKey: keys the control handles itself rather than the form
   // (Tab, arrows, Enter, Escape). WantsChars: typed characters are its own

@@ -34,24 +34,24 @@ class TVmCustomStatusPane : public TControl {
   ~TVmCustomStatusPane() override;
 
   int BorderWidth() const { return borderWidth_; }
-  virtual void SetBorderWidth(int value);
+  void SetBorderWidth(int value);
   TColor FillColor() const { return fillColor_; }
-  virtual void SetFillColor(TColor value);  // also clears ParentFillColor
+  void SetFillColor(TColor value);  // also clears ParentFillColor
   TColor FlatColor() const { return flatColor_; }
-  virtual void SetFlatColor(TColor value);
+  void SetFlatColor(TColor value);
   int FlatColorAdjustment() const { return flatColorAdjustment_; }
-  virtual void SetFlatColorAdjustment(int value);
+  void SetFlatColorAdjustment(int value);
   TFrameStyle FrameStyle() const { return frameStyle_; }
-  virtual void SetFrameStyle(TFrameStyle value);
+  void SetFrameStyle(TFrameStyle value);
   bool ParentFillColor() const { return parentFillColor_; }
-  virtual void SetParentFillColor(bool value);
+  void SetParentFillColor(bool value);
   bool Transparent() const override { return transparent_; }
-  virtual void SetTransparent(bool value);
+  void SetTransparent(bool value);
 
   // Shared blink timer messages: 1 when blinking; the new phase (0 normal, 1 blink).
   // A pane that answers 1 other than through Blinking wakes the blink list itself.
-  virtual int BlinkQuery() const { return blinking_ ? 1 : 0; }
-  virtual void BlinkPhase(int phase);
+  int BlinkQuery() const { return blinking_ ? 1 : 0; }
+  void BlinkPhase(int phase);
 
   // The colour the text is drawn in now.
   TColor CaptionColor() const { return captionColor_; }
@@ -83,11 +83,11 @@ class TVmCustomStatusPane : public TControl {
   virtual int GetAutoWidth();
   // Rectangle for the text.
   virtual TRect GetContentRect() const;
-  virtual void DrawPaneCaption(TCanvas& canvas, const std::string& text);
+  void DrawPaneCaption(TCanvas& canvas, const std::string& text);
   // Background and frame.
-  virtual void DrawPaneFrame(TCanvas& canvas);
+  void DrawPaneFrame(TCanvas& canvas);
   // Applies auto-size.
-  virtual void AdjustPaneWidth();
+  void AdjustPaneWidth();
 
   void Paint(TCanvas& canvas) override;
   bool IsOpaque() const override { return !transparent_; }
@@ -197,9 +197,9 @@ class TVmCustomGlyphStatus : public TVmCustomStatusPane {
   void Paint(TCanvas& canvas) override;
   // Draws Glyph (its normal or disabled cell) into `r`, leaving out its
   // transparent colour.
-  virtual void DrawGlyph(TCanvas& canvas, const TRect& r);
+  void DrawGlyph(TCanvas& canvas, const TRect& r);
   // Draws from Images into `r`, its top-left corner at r's.
-  virtual void DrawImage(TCanvas& canvas, const TRect& r);
+  void DrawImage(TCanvas& canvas, const TRect& r);
 
  private:
   bool UsesImageList() const { return images_ && imageIndex_ != -1; }
@@ -287,7 +287,7 @@ class TVmClockStatus : public TVmPublishedPaneText<TVmPollingStatus> {
 
  protected:
   // Formats the current moment and, when the text changed, shows it.
-  virtual void UpdateTime();
+  void UpdateTime();
   // The same for a given moment; `repaint` false when it is being painted anyway.
   void UpdateTimeAt(TDateTime moment, bool repaint);
   TRect GetContentRect() const override;

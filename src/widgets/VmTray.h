@@ -59,22 +59,22 @@ class TVmTrayIcon : public TComponent {
 
   TVmAboutInfo About;
 
-  virtual bool Animate() const;
-  virtual void SetAnimate(bool animate);
+  bool Animate() const;
+  void SetAnimate(bool animate);
   bool Enabled() const { return enabled_; }
-  virtual void SetEnabled(bool enabled);
+  void SetEnabled(bool enabled);
   bool HideOnMinimize() const { return hideOnMinimize_; }
   void SetHideOnMinimize(bool hide) { hideOnMinimize_ = hide; }
   const std::string& Hint() const { return hint_; }
-  virtual void SetHint(const std::string& hint);
+  void SetHint(const std::string& hint);
   TPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* menu);
   TCustomImageList* Icons() const { return icons_; }
-  virtual void SetIcons(TCustomImageList* icons);
+  void SetIcons(TCustomImageList* icons);
   int IconIndex() const { return iconIndex_; }
-  virtual void SetIconIndex(int index);
-  virtual unsigned Interval() const;
-  virtual void SetInterval(unsigned interval);
+  void SetIconIndex(int index);
+  unsigned Interval() const;
+  void SetInterval(unsigned interval);
   TVmTrayIconClicks RestoreOn() const { return restoreOn_; }
   void SetRestoreOn(TVmTrayIconClicks gesture) { restoreOn_ = gesture; }
   TVmTrayIconClicks PopupMenuOn() const { return popupMenuOn_; }
@@ -112,16 +112,16 @@ class TVmTrayIcon : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
   // Event dispatchers.
-  virtual void DoQueryEndSession(bool& allowSessionToEnd);
-  virtual void DoEndSession();
-  virtual void DoLButtonDown();
-  virtual void DoLButtonUp();
-  virtual void DoLButtonDblClick();
-  virtual void DoRButtonDown();
-  virtual void DoRButtonUp();
-  virtual void DoRButtonDblClick();
-  virtual void DoMinimizeApp();
-  virtual void DoRestoreApp();
+  void DoQueryEndSession(bool& allowSessionToEnd);
+  void DoEndSession();
+  void DoLButtonDown();
+  void DoLButtonUp();
+  void DoLButtonDblClick();
+  void DoRButtonDown();
+  void DoRButtonUp();
+  void DoRButtonDblClick();
+  void DoMinimizeApp();
+  void DoRestoreApp();
 
  private:
   bool TrayWndProc(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
