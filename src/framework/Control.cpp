@@ -164,6 +164,11 @@ void TControl::Invalidate() {
   if (parent_ && Showing()) parent_->InvalidateRect(bounds_, !IsOpaque());
 }
 
+void TControl::PaintNow() {
+  if (!parent_ || !Showing()) return;
+  if (!parent_->PaintClientNow(bounds_)) Invalidate();
+}
+
 void TControl::Update() {
   if (parent_) parent_->Update();
 }

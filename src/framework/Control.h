@@ -111,6 +111,10 @@ class TControl : public TComponent {
   // Paints invalid areas now.
   virtual void Update();
   void Repaint() { Invalidate(); Update(); }
+  // A windowless control shows a change at once: its area is painted
+  // straight onto its parent's window, without waiting for a paint message.
+  // While that window cannot be seen the area is invalidated instead.
+  void PaintNow();
 
   // The character after a single '&' of the caption, lower-cased; 0 if none.
   char32_t AcceleratorChar() const;

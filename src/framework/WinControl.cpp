@@ -277,6 +277,10 @@ void TWinControl::InvalidateRect(const TRect& r, bool erase) {
   if (handle_) Windows().Invalidate(handle_, &r, erase);
 }
 
+bool TWinControl::PaintClientNow(const TRect& r) {
+  return handle_ && Windows().PaintNow(handle_, r);
+}
+
 void TWinControl::Update() {
   if (handle_) Windows().UpdateNow(handle_);
 }

@@ -70,6 +70,9 @@ class TWinControl : public TControl {
   void Update() override;
   // Invalidates part of the client area; `erase` asks for the background first.
   void InvalidateRect(const TRect& r, bool erase);
+  // Paints part of the client area at once (see TControl::PaintNow); false
+  // when the window cannot be seen now, or has none yet.
+  bool PaintClientNow(const TRect& r);
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

@@ -278,6 +278,12 @@ class WindowSystem {
   // Painting.
   virtual void Invalidate(WindowHandle window, const TRect* rect, bool erase) = 0;
   virtual void UpdateNow(WindowHandle window) = 0;
+  // Paints `rect` of the client area at once through the handler's
+  // WindowPaint, on a surface clipped to `rect` and to what can be seen, so
+  // a small change reaches the screen without a paint cycle; what is
+  // invalid stays invalid. Returns false, painting nothing, while the
+  // window is hidden (itself or an ancestor) or inside a minimised window.
+  virtual bool PaintNow(WindowHandle window, const TRect& rect) = 0;
   // Repaints the frame (non-client area) within `rect` of the whole window,
   // when any of the window can be seen.
   virtual void RedrawFrame(WindowHandle window, const TRect& rect) = 0;

@@ -150,21 +150,48 @@ TEST_F(StatusPanes, AnAutoSizedGlyphPaneMakesRoomForItsPicture) {
   EXPECT_EQ(pane->Width(), 2 + measure.Canvas().TextWidth("Home") + 2 + 6 + 2 + 16);
 }
 
-TEST_F(StatusPanes, TheClockRepaintsOnceASecondAndNeverForAnUnchangedText) {
+TEST_F(StatusPanes, TheClockDrawsEachNewSecondAtOnceAndNothingForAnUnchangedText) {
   auto* clock = AddPane<TVmClockStatus>(129);
+  auto* next = AddPane<TVmStatusPane>(100);
+  next->SetCaption("idle");
   form_->Show();
   auto& w = env_.windows();
   w.UpdateNow(bar_->Handle());
   EXPECT_EQ(clock->ClockText(), "2026/3/10 10:00:00");
   EXPECT_EQ(clock->Caption(), clock->ClockText());
+  const auto& direct = w.DirectPainted(bar_->Handle());
   // Polls at .750 and .250 past each second: only the second one changes the text.
   const int expected[] = {0, 1, 0, 1};
+  int painted = direct.count;
   for (int changes : expected) {
+    auto before = Shot();
     w.AdvanceIdle(500);
-    EXPECT_EQ(w.PendingInvalidations(bar_->Handle()), changes) << clock->ClockText();
-    w.UpdateNow(bar_->Handle());
+    EXPECT_EQ(direct.count - painted, changes) << clock->ClockText();
+    EXPECT_EQ(w.PendingInvalidations(bar_->Handle()), 0) << clock->ClockText();
+    painted = direct.count;
+    if (changes == 0) continue;
+    // No stale pixel: whatever the new second changed was drawn at once,
+    // background and frame included, as a full paint draws it.
+    EXPECT_EQ(direct.lastArea, clock->BoundsRect());
+    auto after = Shot();
+    for (int y = 0; y < bar_->Height(); ++y) {
+      for (int x = 0; x < bar_->Width(); ++x) {
+        const TColor now = after->GetPixelAt(x, y);
+        if (direct.lastArea.Contains(TPoint{x, y})) {
+          ASSERT_EQ(direct.last->GetPixelAt(x, y), now) << "(" << x << ", " << y << ")";
+        } else {
+          ASSERT_EQ(before->GetPixelAt(x, y), now) << "(" << x << ", " << y << ") changed outside";
+        }
+      }
+    }
   }
   EXPECT_EQ(clock->ClockText(), "2026/3/10 10:00:02");
+  // A minimised window shows nothing: the change waits, invalid, for its restoring.
+  w.Show(form_->Handle(), platform::ShowCommand::Minimize);
+  w.AdvanceIdle(1000);
+  EXPECT_EQ(clock->ClockText(), "2026/3/10 10:00:03");
+  EXPECT_EQ(direct.count, painted);
+  EXPECT_TRUE(w.InvalidBounds(bar_->Handle()).Contains(TPoint{clock->Left() + 10, 9}));
 }
 
 TEST_F(StatusPanes, TheClockShowsTheDateAloneInTheFirstSecondAfterMidnight) {

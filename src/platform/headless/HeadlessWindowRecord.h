@@ -33,6 +33,7 @@ struct HeadlessWindowSystem::Window {
   TRect invalid{};  // bounds of the invalidated client area, as a paint's rcPaint
   bool erase = false;
   int paints = 0;
+  DirectPaints direct;
   int frameRedraws = 0;
   bool trackLeave = false;
 };

@@ -49,6 +49,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   void SetFont(WindowHandle window, const FontSpec& font) override;
   void Invalidate(WindowHandle window, const TRect* rect, bool erase) override;
   void UpdateNow(WindowHandle window) override;
+  bool PaintNow(WindowHandle window, const TRect& rect) override;
   void RedrawFrame(WindowHandle window, const TRect& rect) override;
   void Beep() override { ++beeps_; }
   void ShowTooltip(const std::string& text, TPoint screen) override {
@@ -188,6 +189,16 @@ class HeadlessWindowSystem final : public WindowSystem {
   // Bounds of what was invalidated since the last paint (empty when nothing).
   TRect InvalidBounds(WindowHandle window) const;
   int PaintCount(WindowHandle window) const;
+  // The paints made at once by PaintNow (not counted by PaintCount): how
+  // many, the pixels they covered, and the last one's area with what it
+  // drew there, in client coordinates (for comparing with a fresh Render).
+  struct DirectPaints {
+    int count = 0;
+    long long pixels = 0;
+    TRect lastArea{};
+    std::shared_ptr<const Surface> last;
+  };
+  const DirectPaints& DirectPainted(WindowHandle window) const;
   // Whether the window asked to be told when the mouse leaves it (and was not yet).
   bool TracksMouseLeave(WindowHandle window) const;
   int FrameRedraws(WindowHandle window) const;

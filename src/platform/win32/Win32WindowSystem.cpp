@@ -11,6 +11,7 @@
 #include "platform/win32/GdiObjects.h"
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/SystemLibrary.h"
+#include "platform/win32/Win32DirectPaint.h"
 #include "platform/win32/Win32Edit.h"
 #include "platform/win32/WideText.h"
 
@@ -658,6 +659,11 @@ void Win32WindowSystem::Invalidate(WindowHandle window, const TRect* rect, bool 
 }
 
 void Win32WindowSystem::UpdateNow(WindowHandle window) { UpdateWindow(ToHwnd(window)); }
+
+bool Win32WindowSystem::PaintNow(WindowHandle window, const TRect& rect) {
+  WindowRecord* rec = state_->Record(ToHwnd(window));
+  return rec && PaintClientNow(ToHwnd(window), *rec->handler, rect);
+}
 
 void Win32WindowSystem::RedrawFrame(WindowHandle window, const TRect& rect) {
   HWND hwnd = ToHwnd(window);

@@ -40,6 +40,7 @@ class Win32WindowSystem final : public WindowSystem {
   void SetFont(WindowHandle window, const FontSpec& font) override;
   void Invalidate(WindowHandle window, const TRect* rect, bool erase) override;
   void UpdateNow(WindowHandle window) override;
+  bool PaintNow(WindowHandle window, const TRect& rect) override;
   void RedrawFrame(WindowHandle window, const TRect& rect) override;
   void Beep() override;
   void ShowTooltip(const std::string& text, TPoint screen) override;
