@@ -57,6 +57,11 @@ class TApplication::OwnerWindow final : private platform::WindowHandler {
     app_.Restore();
     return true;
   }
+  bool WindowMessage(unsigned message, std::uintptr_t, std::intptr_t, std::intptr_t&) override {
+    // The user changed the regional settings: dates and numbers follow them.
+    if (message == platform::msg::kSettingChange) platform::Current().locale().SettingsChanged();
+    return false;
+  }
   void WindowDestroyed() override { handle_ = {}; }
 
   TApplication& app_;

@@ -22,6 +22,9 @@ class Locale {
  public:
   virtual ~Locale() = default;
   virtual LocaleFormats Formats() = 0;
+  // The user's settings may have changed (the system's setting-change
+  // broadcast): the next Formats reads them afresh.
+  virtual void SettingsChanged() = 0;
 };
 
 }  // namespace tandrel::platform

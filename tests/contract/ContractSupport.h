@@ -45,6 +45,15 @@ class HeldFile {
 std::unique_ptr<HeldFile> HoldFileExclusively(platform::Platform& platform,
                                               const std::string& utf8Path);
 
+// The user's short date format changed as the regional settings would
+// change it, until the object goes (the old one comes back then).
+class ChangedShortDate {
+ public:
+  virtual ~ChangedShortDate() = default;
+};
+std::unique_ptr<ChangedShortDate> ChangeUserShortDate(platform::Platform& platform,
+                                                      const std::string& format);
+
 // Removes a key made by a test, with everything below it.
 void RemoveTestKey(platform::Platform& platform, platform::RegistryRoot root,
                    const std::string& path);

@@ -30,7 +30,29 @@ class HeadlessHeldFile final : public HeldFile {
   std::string path_;
 };
 
+class HeadlessShortDate final : public ChangedShortDate {
+ public:
+  HeadlessShortDate(platform::HeadlessLocale& locale, const std::string& format)
+      : locale_(locale), old_(locale.Formats()) {
+    platform::LocaleFormats changed = old_;
+    changed.shortDate = format;
+    locale_.SetFormats(changed);
+  }
+  ~HeadlessShortDate() override { locale_.SetFormats(old_); }
+  HeadlessShortDate(const HeadlessShortDate&) = delete;
+  HeadlessShortDate& operator=(const HeadlessShortDate&) = delete;
+
+ private:
+  platform::HeadlessLocale& locale_;
+  platform::LocaleFormats old_;
+};
+
 }  // namespace
+
+std::unique_ptr<ChangedShortDate> ChangeUserShortDate(platform::Platform& platform,
+                                                      const std::string& format) {
+  return std::make_unique<HeadlessShortDate>(Headless(platform).locale(), format);
+}
 
 std::unique_ptr<HeldFile> HoldFileExclusively(platform::Platform& platform,
                                               const std::string& utf8Path) {

@@ -21,7 +21,33 @@ class Win32HeldFile final : public HeldFile {
   platform::ScopedFileHandle file_;
 };
 
+// SetLocaleInfo is what the regional settings dialog calls.
+class Win32ShortDate final : public ChangedShortDate {
+ public:
+  explicit Win32ShortDate(const std::string& format) {
+    wchar_t old[128] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, old, 128) <= 0) {
+      throw std::runtime_error("cannot read the short date format");
+    }
+    old_ = old;
+    if (!SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, platform::ToWide(format).c_str())) {
+      throw std::runtime_error("cannot set the short date format");
+    }
+  }
+  ~Win32ShortDate() override { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, old_.c_str()); }
+  Win32ShortDate(const Win32ShortDate&) = delete;
+  Win32ShortDate& operator=(const Win32ShortDate&) = delete;
+
+ private:
+  std::wstring old_;
+};
+
 }  // namespace
+
+std::unique_ptr<ChangedShortDate> ChangeUserShortDate(platform::Platform&,
+                                                      const std::string& format) {
+  return std::make_unique<Win32ShortDate>(format);
+}
 
 std::unique_ptr<HeldFile> HoldFileExclusively(platform::Platform&, const std::string& utf8Path) {
   platform::ScopedFileHandle file(CreateFileW(platform::ToWide(utf8Path).c_str(),

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "contract/ContractSupport.h"
 #include "platform/Platform.h"
 
 namespace tandrel::contract {
@@ -29,6 +30,20 @@ TEST(LocaleContract, SeparatorsAreThoseTheFormatsUse) {
   EXPECT_NE(formats.shortDate.find(formats.dateSeparator), std::string::npos);
   EXPECT_NE(formats.longTime.find(formats.timeSeparator), std::string::npos);
   EXPECT_NE(formats.decimalSeparator, formats.thousandSeparator);
+}
+
+// The formats are kept between calls (the clock asks twice a second); the
+// setting-change broadcast is what makes them read again.
+TEST(LocaleContract, ChangedSettingsAreReadAfterTheNotice) {
+  auto platform = platform::CreatePlatform();
+  const std::string before = platform->locale().Formats().shortDate;
+  {
+    auto changed = ChangeUserShortDate(*platform, "yyyy-MM-dd");
+    platform->locale().SettingsChanged();
+    EXPECT_EQ(platform->locale().Formats().shortDate, "yyyy-MM-dd");
+  }
+  platform->locale().SettingsChanged();
+  EXPECT_EQ(platform->locale().Formats().shortDate, before);
 }
 
 }  // namespace

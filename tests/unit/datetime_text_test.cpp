@@ -9,6 +9,7 @@
 #include "framework/DateTimeText.h"
 #include "framework/Exceptions.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "support/HeadlessApp.h"
 
 namespace tandrel {
 namespace {
@@ -262,6 +263,14 @@ TEST_F(DateTimeTextWithPlatform, FollowsTheUsersRegionalSettings) {
   EXPECT_EQ(StrToTime("1:05:09 PM"), EncodeTime(13, 5, 9, 0));
   // A text written under the old settings no longer reads.
   EXPECT_THROW(StrToDate("2026/12/8"), EConvertError);
+}
+
+// Windows broadcasts a setting change when the user changes the regional
+// settings; the formats are read afresh only after it.
+TEST(DateTimeTextWithApplication, TheSettingChangeBroadcastReachesTheLocale) {
+  testing::HeadlessApp env;
+  env.windows().Send(env.app().Handle(), platform::msg::kSettingChange, 0, 0);
+  EXPECT_EQ(env.platform().locale().SettingsNotices(), 1);
 }
 
 }  // namespace

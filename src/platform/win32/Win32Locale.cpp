@@ -22,30 +22,8 @@ std::string LocaleText(LCTYPE item, const std::string& fallback) {
 
 }  // namespace
 
-void Win32Locale::WatchSettings() {
-  if (!settingsKey_) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_NOTIFY, &key) !=
-        ERROR_SUCCESS) {
-      return;
-    }
-    settingsKey_.Reset(key);
-    changed_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!changed_) return;
-  }
-  ResetEvent(changed_.Get());
-  if (RegNotifyChangeKeyValue(settingsKey_.Get(), TRUE, REG_NOTIFY_CHANGE_LAST_SET, changed_.Get(),
-                              TRUE) != ERROR_SUCCESS) {
-    changed_.Reset();  // no notice: read on every call
-  }
-}
-
 LocaleFormats Win32Locale::Formats() {
-  if (formats_ && changed_ && WaitForSingleObject(changed_.Get(), 0) == WAIT_TIMEOUT) {
-    return *formats_;
-  }
-  // Watch before reading, so a change made meanwhile is not missed.
-  WatchSettings();
+  if (formats_) return *formats_;
   const LocaleFormats builtIn;
   LocaleFormats formats;
   formats.shortDate = LocaleText(LOCALE_SSHORTDATE, builtIn.shortDate);
