@@ -5,7 +5,7 @@
 
 namespace tandrel {
 
-TVmClockStatus::TVmClockStatus(TComponent* owner) : TVmPublishedPaneText(owner) { SetWidth(150); }
+TVmClockStatus::TVmClockStatus(TComponent* owner) : TVmPollingStatus(owner) { SetWidth(150); }
 
 void TVmClockStatus::SetFormat(const std::string& value) {
   if (format_ == value) return;

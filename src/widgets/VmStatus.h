@@ -123,35 +123,35 @@ class TVmCustomStatusPane : public TControl {
   int defaultWidth_ = 40;
 };
 
-// Makes public the text properties that every pane kind but the plain
-// base shows: placement, auto-size and blinking.
-template <typename Base>
-class TVmPublishedPaneText : public Base {
- public:
-  using Base::Base;
-  using Base::Alignment;
-  using Base::SetAlignment;
-  using Base::AutoSize;
-  using Base::SetAutoSize;
-  using Base::Blinking;
-  using Base::SetBlinking;
-  using Base::BlinkColor;
-  using Base::SetBlinkColor;
-  using Base::BlinkIntervalOff;
-  using Base::SetBlinkIntervalOff;
-  using Base::BlinkIntervalOn;
-  using Base::SetBlinkIntervalOn;
-  using Base::CaptionOffset;
-  using Base::SetCaptionOffset;
-  using Base::DefaultWidth;
-  using Base::SetDefaultWidth;
-};
+// Makes public, inside a pane class, the text properties that every pane
+// kind but the plain base shows: placement, auto-size and blinking. A list of
+// using-declarations rather than a class between base and pane: each class
+// layer costs the executable a virtual table and a pair of destructors.
+#define TANDREL_PUBLISH_PANE_TEXT(Base) \
+  using Base::Alignment;                 \
+  using Base::SetAlignment;              \
+  using Base::AutoSize;                  \
+  using Base::SetAutoSize;               \
+  using Base::Blinking;                  \
+  using Base::SetBlinking;               \
+  using Base::BlinkColor;                \
+  using Base::SetBlinkColor;             \
+  using Base::BlinkIntervalOff;          \
+  using Base::SetBlinkIntervalOff;       \
+  using Base::BlinkIntervalOn;           \
+  using Base::SetBlinkIntervalOn;        \
+  using Base::CaptionOffset;             \
+  using Base::SetCaptionOffset;          \
+  using Base::DefaultWidth;              \
+  using Base::SetDefaultWidth
 
 // The plain text pane. Caption: the framework's caption; a different text
 // repaints the pane and re-applies auto-size.
-class TVmStatusPane : public TVmPublishedPaneText<TVmCustomStatusPane> {
+class TVmStatusPane : public TVmCustomStatusPane {
  public:
-  explicit TVmStatusPane(TComponent* owner) : TVmPublishedPaneText(owner) {}
+  explicit TVmStatusPane(TComponent* owner) : TVmCustomStatusPane(owner) {}
+
+  TANDREL_PUBLISH_PANE_TEXT(TVmCustomStatusPane);
 
   using TVmCustomStatusPane::AutoHint;
   using TVmCustomStatusPane::SetAutoHint;
@@ -217,9 +217,11 @@ class TVmCustomGlyphStatus : public TVmCustomStatusPane {
   bool showGlyph_ = true;
 };
 
-class TVmGlyphStatus : public TVmPublishedPaneText<TVmCustomGlyphStatus> {
+class TVmGlyphStatus : public TVmCustomGlyphStatus {
  public:
-  explicit TVmGlyphStatus(TComponent* owner) : TVmPublishedPaneText(owner) {}
+  explicit TVmGlyphStatus(TComponent* owner) : TVmCustomGlyphStatus(owner) {}
+
+  TANDREL_PUBLISH_PANE_TEXT(TVmCustomGlyphStatus);
 
   using TVmCustomStatusPane::AutoHint;
   using TVmCustomStatusPane::SetAutoHint;
@@ -268,9 +270,11 @@ using TVmGetDateTimeEvent = TEvent<TObject*, TDateTime&>;
 
 // Shows the current date and time, recomputed on every poll and repainted
 // only when the text changes. Its caption is always the last formatted time.
-class TVmClockStatus : public TVmPublishedPaneText<TVmPollingStatus> {
+class TVmClockStatus : public TVmPollingStatus {
  public:
   explicit TVmClockStatus(TComponent* owner);
+
+  TANDREL_PUBLISH_PANE_TEXT(TVmPollingStatus);
 
   // A date-time format; empty means the general format (short date, then
   // the long time unless it is midnight to the second).
