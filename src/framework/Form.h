@@ -134,9 +134,9 @@ class TCustomForm : public TWinControl {
   bool windowAtCreation_ = true;
 };
 
-class TForm : public TCustomForm {
- public:
-  explicit TForm(TComponent* owner) : TCustomForm(owner) {}
-};
+// The form that applications derive theirs from. It would add nothing to the
+// custom form, so it is the same class: a class of its own would only add a
+// virtual table and a pair of destructors to the executable.
+using TForm = TCustomForm;
 
 }  // namespace tandrel
