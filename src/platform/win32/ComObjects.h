@@ -11,6 +11,20 @@
 
 namespace tandrel::platform {
 
+// The COM and automation functions the program calls. Only the logon task
+// needs them, so ole32 and oleaut32 are loaded from System32 at their first
+// use: linked, they and the rpcrt4 and combase below them were mapped at
+// every start, before the first window. Null when they cannot be loaded.
+struct ComApi {
+  HRESULT(WINAPI* coInitializeEx)(void*, DWORD);
+  void(WINAPI* coUninitialize)();
+  HRESULT(WINAPI* coCreateInstance)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+  BSTR(WINAPI* sysAllocStringLen)(const OLECHAR*, UINT);
+  void(WINAPI* sysFreeString)(BSTR);
+  HRESULT(WINAPI* variantClear)(VARIANTARG*);
+};
+const ComApi* ComFunctions();
+
 template <typename Interface>
 class ComPtr {
  public:
@@ -46,8 +60,12 @@ class ComPtr {
 class ScopedBstr {
  public:
   explicit ScopedBstr(const std::wstring& text)
-      : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-  ~ScopedBstr() { SysFreeString(text_); }
+      : text_(ComFunctions() ? ComFunctions()->sysAllocStringLen(
+                                   text.data(), static_cast<UINT>(text.size()))
+                             : nullptr) {}
+  ~ScopedBstr() {
+    if (text_) ComFunctions()->sysFreeString(text_);
+  }
   ScopedBstr(const ScopedBstr&) = delete;
   ScopedBstr& operator=(const ScopedBstr&) = delete;
 
@@ -61,8 +79,10 @@ class ScopedBstr {
 // A VARIANT that starts empty (VT_EMPTY) and is cleared when it goes.
 class ScopedVariant {
  public:
-  ScopedVariant() { VariantInit(&value_); }
-  ~ScopedVariant() { VariantClear(&value_); }
+  ScopedVariant() { value_.vt = VT_EMPTY; }  // what VariantInit does
+  ~ScopedVariant() {
+    if (value_.vt != VT_EMPTY) ComFunctions()->variantClear(&value_);
+  }
   ScopedVariant(const ScopedVariant&) = delete;
   ScopedVariant& operator=(const ScopedVariant&) = delete;
 
@@ -71,16 +91,18 @@ class ScopedVariant {
   const VARIANT& Value() const { return value_; }
 
  private:
-  VARIANT value_;
+  VARIANT value_{};
 };
 
 // CoInitializeEx for one piece of work on this thread. A thread that is in
 // another apartment already can use COM as it is and is left alone.
 class ComApartment {
  public:
-  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ComApartment()
+      : result_(ComFunctions() ? ComFunctions()->coInitializeEx(nullptr, COINIT_APARTMENTTHREADED)
+                               : E_FAIL) {}
   ~ComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
+    if (SUCCEEDED(result_)) ComFunctions()->coUninitialize();
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/PlatformError.h"
+#include "platform/win32/ComObjects.h"
 
 namespace tandrel::platform {
 namespace {
@@ -82,6 +83,22 @@ const CommonControlsApi& CommonControls() {
   static const SystemLibrary library(L"comctl32.dll");
   static const CommonControlsApi api = LoadCommonControls(library);
   return api;
+}
+
+const ComApi* ComFunctions() {
+  static const SystemLibrary ole(L"ole32.dll");
+  static const SystemLibrary automation(L"oleaut32.dll");
+  static const ComApi api{
+      ole.Function<decltype(ComApi::coInitializeEx)>("CoInitializeEx"),
+      ole.Function<decltype(ComApi::coUninitialize)>("CoUninitialize"),
+      ole.Function<decltype(ComApi::coCreateInstance)>("CoCreateInstance"),
+      automation.Function<decltype(ComApi::sysAllocStringLen)>("SysAllocStringLen"),
+      automation.Function<decltype(ComApi::sysFreeString)>("SysFreeString"),
+      automation.Function<decltype(ComApi::variantClear)>("VariantClear"),
+  };
+  static const bool complete = api.coInitializeEx && api.coUninitialize && api.coCreateInstance &&
+                               api.sysAllocStringLen && api.sysFreeString && api.variantClear;
+  return complete ? &api : nullptr;
 }
 
 }  // namespace tandrel::platform

@@ -19,9 +19,9 @@ constexpr CLSID kTaskSchedulerClass = {
 ComPtr<ITaskFolder> RootFolder() {
   ComPtr<ITaskFolder> folder;
   ComPtr<ITaskService> service;
-  if (FAILED(CoCreateInstance(kTaskSchedulerClass, nullptr, CLSCTX_INPROC_SERVER,
-                              __uuidof(ITaskService),
-                              reinterpret_cast<void**>(service.Receive())))) {
+  if (FAILED(ComFunctions()->coCreateInstance(kTaskSchedulerClass, nullptr, CLSCTX_INPROC_SERVER,
+                                              __uuidof(ITaskService),
+                                              reinterpret_cast<void**>(service.Receive())))) {
     return folder;
   }
   const ScopedVariant none;
