@@ -161,12 +161,10 @@ struct Win32WindowSystem::State {
   std::map<std::wstring, ATOM> classes;
   std::map<HWND, std::unique_ptr<WindowRecord>> records;
   std::function<void(std::exception_ptr)> errorHandler;
+  // Thread timers by the id the system gave them.
   std::map<UINT_PTR, std::function<void()>> timers;
-  UINT_PTR nextTimer = 1;
-  HWND timerWindow = nullptr;
   HWND tooltip = nullptr;
   std::wstring tooltipText;
-  std::unique_ptr<WindowHandler> timerSink;
   int nextControlId = 100;
 
   void ReportError(std::exception_ptr error) {
@@ -195,21 +193,25 @@ struct Win32WindowSystem::State {
 
 namespace {
 
-// The handler of the message-only window that receives WM_TIMER.
-class TimerSink final : public WindowHandler {
- public:
-  explicit TimerSink(Win32WindowSystem::State* state) : state_(state) {}
-  bool WindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t,
-                     std::intptr_t& result) override {
-    if (message != WM_TIMER) return false;
-    state_->FireTimer(static_cast<UINT_PTR>(wParam));
-    result = 0;
-    return true;
-  }
+// Which window system started each thread timer; the timer procedure gets
+// only the id.
+std::map<UINT_PTR, Win32WindowSystem::State*>& TimerOwners() {
+  static std::map<UINT_PTR, Win32WindowSystem::State*> owners;
+  return owners;
+}
 
- private:
-  Win32WindowSystem::State* state_;
-};
+// DispatchMessage calls it for WM_TIMER of a thread timer, in any message
+// loop (message boxes and menus too), as it would a window's procedure.
+void CALLBACK ThreadTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  auto it = TimerOwners().find(id);
+  if (it == TimerOwners().end()) return;
+  Win32WindowSystem::State* state = it->second;
+  try {
+    state->FireTimer(id);
+  } catch (...) {
+    state->ReportError(std::current_exception());
+  }
+}
 
 TRect BoundsOf(HWND hwnd) {
   RECT r{};
@@ -476,9 +478,11 @@ Win32WindowSystem::Win32WindowSystem() : state_(std::make_unique<State>()) {
 }
 
 Win32WindowSystem::~Win32WindowSystem() {
-  for (auto& [id, tick] : state_->timers) KillTimer(state_->timerWindow, id);
+  for (auto& [id, tick] : state_->timers) {
+    KillTimer(nullptr, id);
+    TimerOwners().erase(id);
+  }
   state_->timers.clear();
-  if (state_->timerWindow) ::DestroyWindow(state_->timerWindow);
   if (state_->tooltip) ::DestroyWindow(state_->tooltip);
 }
 
@@ -792,26 +796,21 @@ void Win32WindowSystem::ProcessPending() {
 }
 
 TimerId Win32WindowSystem::StartTimer(unsigned intervalMs, std::function<void()> tick) {
-  if (!state_->timerWindow) {
-    state_->timerSink = std::make_unique<TimerSink>(state_.get());
-    WindowSpec params;
-    params.kind = WindowKind::Utility;
-    // Message-only from the start: a top-level window moved there afterwards
-    // is activated by the move under Wine, and costs a round of display
-    // queries at its creation.
-    params.parent = FromHwnd(HWND_MESSAGE);
-    state_->timerWindow = ToHwnd(Create(params, state_->timerSink.get()));
-  }
-  UINT_PTR id = state_->nextTimer++;
-  state_->timers[id] = std::move(tick);
+  // A thread timer needs no window: a hidden one for them cost a window's
+  // creation at start-up (about 50 server requests under Wine).
   // WM_TIMER is a flag, not a queue: ticks missed while busy are not made up.
-  SetTimer(state_->timerWindow, id, intervalMs, nullptr);
+  UINT_PTR id = SetTimer(nullptr, 0, intervalMs, ThreadTimerProc);
+  if (id == 0) return 0;  // no timer; stopping it does nothing
+  state_->timers[id] = std::move(tick);
+  TimerOwners()[id] = state_.get();
   return id;
 }
 
 void Win32WindowSystem::StopTimer(TimerId timer) {
   auto id = static_cast<UINT_PTR>(timer);
-  if (state_->timers.erase(id)) KillTimer(state_->timerWindow, id);
+  if (!state_->timers.erase(id)) return;
+  KillTimer(nullptr, id);
+  TimerOwners().erase(id);
 }
 
 int Win32WindowSystem::ShowMessageBox(const MessageBoxRequest& request) {
