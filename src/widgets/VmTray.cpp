@@ -128,15 +128,19 @@ void TVmTrayIcon::SetIconIndex(int index) {
 }
 
 void TVmTrayIcon::PickIcon() {
-  if (icons_ && iconIndex_ >= 0 && iconIndex_ < icons_->Count() &&
-      icons_->GetIcon(iconIndex_, currentIcon_)) {
-    return;
+  if (icons_ && iconIndex_ >= 0 && iconIndex_ < icons_->Count()) {
+    showsApplicationIcon_ = false;  // the list's picture replaces it, also when that fails
+    if (icons_->GetIcon(iconIndex_, currentIcon_)) return;
   }
   TakeApplicationIcon();
 }
 
 void TVmTrayIcon::TakeApplicationIcon() {
+  // Loaded again, the same picture would only be a new copy: without a list
+  // that happened three times before the icon's first add.
+  if (showsApplicationIcon_ && currentIcon_.Handle()) return;
   currentIcon_.SetHandle(platform::Current().painting().LoadApplicationIcon());
+  showsApplicationIcon_ = true;
 }
 
 void TVmTrayIcon::ImageListChange(TCustomImageList& list) {

@@ -163,6 +163,7 @@ class TVmTrayIcon : public TComponent {
   // An add has been sent: only from then on can the shell know the icon.
   bool addSent_ = false;
   TIcon currentIcon_;
+  bool showsApplicationIcon_ = false;  // currentIcon_ is the application's icon
   std::unique_ptr<TTimer> animationTimer_;
   TChangeLink iconsLink_;
   std::unique_ptr<TPUtilWindow> notifyWindow_;
