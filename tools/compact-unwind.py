@@ -131,22 +131,26 @@ def compact(image):
     new_size = len(kept) * ENTRY
     d[at:at + old_size] = b"".join(struct.pack("<III", *e) for e in kept) + bytes(old_size - new_size)
     struct.pack_into("<I", d, image.exception_directory + 4, new_size)
+    cut_file_part(image, rva, rva + new_size)
+    return len(entries), len(kept)
 
-    # The table's section is cut in the file after the kept entries when only
-    # padding follows the old table, and the later sections move up by the
-    # bytes cut. Its size in memory stays: the rest is zero-filled on load.
+
+def cut_file_part(image, rva, used_end):
+    """Cuts the file part of the section holding rva after used_end when only
+    zeros follow, and moves the later sections up in the file by the bytes cut.
+    The section's size in memory stays: the rest is zero-filled on load."""
+    d = image.data
     i = image.section_of(rva)
     header, _, start, rsize, raw = image.section(i)
-    table_start = raw + rva - start
-    if any(d[table_start + old_size:raw + rsize]):
-        return len(entries), len(kept)  # something else lives after the table
+    if any(d[raw + used_end - start:raw + rsize]):
+        return 0  # something else lives there
     if struct.unpack_from("<II", d, image.optional + 112 + 4 * 8) != (0, 0):
-        return len(entries), len(kept)  # a signature addresses the file by offset
+        return 0  # a signature addresses the file by offset
     align = image.file_alignment
-    new_rsize = (rva - start + new_size + align - 1) // align * align
+    new_rsize = (used_end - start + align - 1) // align * align
     cut = rsize - new_rsize
     if cut <= 0:
-        return len(entries), len(kept)
+        return 0
     later = [image.section(j)[0] for j in range(image.sections_count)
              if image.section(j)[4] > raw]
     struct.pack_into("<I", d, header + 16, new_rsize)
@@ -155,9 +159,170 @@ def compact(image):
         struct.pack_into("<I", d, h + 20, struct.unpack_from("<I", d, h + 20)[0] - cut)
     initialized = struct.unpack_from("<I", d, image.optional + 8)[0]
     struct.pack_into("<I", d, image.optional + 8, max(0, initialized - cut))
-    if struct.unpack_from("<I", d, image.optional + 64)[0]:
-        struct.pack_into("<I", d, image.optional + 64, checksum(d, image.optional + 64))
-    return len(entries), len(kept)
+    return cut
+
+
+def uleb(d, p):
+    value = shift = 0
+    while True:
+        b = d[p]
+        p += 1
+        value |= (b & 0x7F) << shift
+        shift += 7
+        if b < 0x80:
+            return value, p
+
+
+def sleb(d, p):
+    value, q = uleb(d, p)
+    if d[q - 1] & 0x40:
+        value -= 1 << (7 * (q - p))
+    return value, q
+
+
+def pcrel_type_slots(d, lsda, end):
+    """Offsets of the pc-relative type-table slots of one GCC exception table
+    (their values change when the table moves); None if its form is not the
+    one this tool knows."""
+    p = lsda
+    if d[p] != 0xFF:  # landing-pad base: omitted
+        return None
+    type_encoding = d[p + 1]
+    p += 2
+    type_base = None
+    if type_encoding != 0xFF:
+        offset, p = uleb(d, p)
+        type_base = p + offset
+    if d[p] != 0x01:  # call sites as uleb128
+        return None
+    length, p = uleb(d, p + 1)
+    sites_end = p + length
+    actions = set()
+    while p < sites_end:
+        for _ in range(3):
+            _, p = uleb(d, p)
+        action, p = uleb(d, p)
+        if action:
+            actions.add(action)
+    top_filter = 0
+    for action in actions:
+        q = sites_end + action - 1
+        while True:
+            type_filter, next_at = sleb(d, q)
+            step, _ = sleb(d, next_at)
+            top_filter = max(top_filter, type_filter)
+            if step == 0:
+                break
+            q = next_at + step
+    if top_filter == 0:
+        return []
+    if type_base is None or type_base > end or (type_encoding & 0x0F) != 0x0B:
+        return None  # types, but not as 4-byte signed values inside the record
+    if (type_encoding & 0x70) != 0x10:
+        return None  # not pc-relative
+    return [type_base - 4 * k for k in range(1, top_filter + 1)]
+
+
+def is_scope_table(image, p, end):
+    """Whether the handler data at p is a C scope table (a count, then that
+    many begin, end, handler and target RVAs) that fits before end."""
+    d = image.data
+    if p + 4 > end:
+        return False
+    count = struct.unpack_from("<I", d, p)[0]
+    if p + 4 + 16 * count > end:
+        return False
+    return all(0 <= v < image.image_size
+               for v in struct.unpack_from("<%dI" % (4 * count), d, p + 4))
+
+
+def base_relocations_in(image, first, last):
+    """Whether a base relocation points into [first, last)."""
+    rva, size = struct.unpack_from("<II", image.data, image.optional + 112 + 5 * 8)
+    at = image.offset_of(rva, size) if size else None
+    end = at + size if at is not None else 0
+    while at is not None and at + 8 <= end:
+        page, block = struct.unpack_from("<II", image.data, at)
+        if block < 8:
+            break
+        for k in range(8, block, 2):
+            kind_offset = struct.unpack_from("<H", image.data, at + k)[0]
+            if kind_offset >> 12 and first <= page + (kind_offset & 0xFFF) < last:
+                return True
+        at += block
+    return False
+
+
+def compact_unwind_records(image):
+    """Packs the unwind records: records without a handler are shared by every
+    function with the same frame, records with a handler (and the exception
+    table that follows them) are moved up. Returns the bytes saved in the
+    records' section, 0 when the records are not of the form handled."""
+    d = image.data
+    _, entries = image.entries()
+    if not entries:
+        return 0
+    starts = sorted({e[2] for e in entries})
+    i = image.section_of(starts[0])
+    if i is None or any(image.section_of(s) != i for s in starts):
+        return 0
+    _, vsize, section_start, rsize, raw = image.section(i)
+    if starts[0] != section_start:
+        return 0  # something else comes first
+    section_end = section_start + min(vsize, rsize)
+    if base_relocations_in(image, section_start, section_end):
+        return 0
+
+    def at(r):
+        return raw + r - section_start
+
+    plain = {}     # record bytes -> new offset
+    moved = {}     # old rva -> new rva
+    packed = bytearray()
+    blobs = []
+    for k, s in enumerate(starts):
+        following = starts[k + 1] if k + 1 < len(starts) else section_end
+        version_flags, _, codes, _ = d[at(s):at(s) + 4]
+        record = 4 + 2 * ((codes + 1) & ~1)
+        flags = version_flags >> 3
+        if version_flags & 7 != 1 or flags & 4 or s + record > following:
+            return 0  # chained or unknown records
+        if flags == 0:
+            if any(d[at(s) + record:at(following)]):
+                return 0  # data after a plain record: not ours to move
+            body = bytes(d[at(s):at(s) + record])
+            if body not in plain:
+                plain[body] = len(packed)
+                packed += body
+            moved[s] = section_start + plain[body]
+        else:
+            blobs.append((s, following, record))
+    for s, following, record in blobs:
+        blob = bytearray(d[at(s):at(following)])
+        data = at(s) + record + 4
+        slots = pcrel_type_slots(d, data, at(following))
+        if slots is None and is_scope_table(image, data, at(following)):
+            slots = []  # RVAs only: the same anywhere
+        if slots is None:
+            return 0
+        new = section_start + len(packed)
+        shift = new - s
+        for slot in slots:
+            value = struct.unpack_from("<i", d, slot)[0]
+            if value:  # zero stands for catch-all, whatever the position
+                struct.pack_into("<i", blob, slot - at(s), value - shift)
+        moved[s] = new
+        packed += blob
+        packed += bytes(-len(packed) % 4)
+    if len(packed) >= section_end - section_start:
+        return 0
+    d[at(section_start):at(section_end)] = packed + bytes(section_end - section_start - len(packed))
+    rva, _ = struct.unpack_from("<II", d, image.exception_directory)
+    table = image.offset_of(rva)
+    for k, (begin, end, unwind) in enumerate(entries):
+        struct.pack_into("<III", d, table + ENTRY * k, begin, end, moved[unwind])
+    cut_file_part(image, section_start, section_start + len(packed))
+    return section_end - section_start - len(packed)
 
 
 def checksum(data, field):
@@ -187,9 +352,14 @@ def main(argv):
             print("%s: %d function-table entries, no leaf entry" % (path, count))
             return 0
         check(image, allow_leaves=True)
+        saved = compact_unwind_records(image)
+        image = Image(image.data)
         before, after = compact(image)
         image = Image(image.data)
         check(image, allow_leaves=False)
+        if struct.unpack_from("<I", image.data, image.optional + 64)[0]:
+            struct.pack_into("<I", image.data, image.optional + 64,
+                             checksum(image.data, image.optional + 64))
     except NotPe as e:
         print("%s: not a PE32+ image: %s" % (path, e), file=sys.stderr)
         return 2
@@ -198,7 +368,8 @@ def main(argv):
         return 1
     with open(path, "wb") as f:
         f.write(image.data)
-    print("%s: %d of %d function-table entries kept" % (path, after, before))
+    print("%s: %d of %d function-table entries kept, unwind records %d bytes smaller"
+          % (path, after, before, saved))
     return 0
 
 
