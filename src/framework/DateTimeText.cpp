@@ -48,7 +48,10 @@ std::shared_ptr<const std::vector<Token>> TokensOf(std::string_view format, bool
   for (const Kept& k : kept) {
     if (k.tokens && k.allowGeneral == allowGeneral && k.format == format) return k.tokens;
   }
-  auto tokens = std::make_shared<const std::vector<Token>>(datefmt::Tokenize(format, allowGeneral));
+  // Not make_shared: its control block brings the runtime's shared-pointer
+  // module (some 4 KB) into the executable.
+  std::shared_ptr<const std::vector<Token>> tokens(
+      new std::vector<Token>(datefmt::Tokenize(format, allowGeneral)));
   Kept& slot = kept[next];
   next = (next + 1) % kept.size();
   slot.format.assign(format);

@@ -27,7 +27,9 @@ constexpr unsigned kDefaultInterval = 1000;
 }  // namespace
 
 TVmTrayIcon::TVmTrayIcon(TComponent* owner)
-    : TComponent(owner), hookTarget_(std::make_shared<TVmTrayIcon*>(this)) {
+    // Not make_shared: its control block brings the runtime's shared-pointer
+    // module (some 4 KB) into the executable.
+    : TComponent(owner), hookTarget_(new TVmTrayIcon*(this)) {
   animationTimer_ = std::make_unique<TTimer>(nullptr);
   animationTimer_->SetEnabled(false);
   iconIndex_ = 0;
