@@ -82,9 +82,9 @@ class TCustomImageList : public TComponent {
   std::vector<TChangeLink*> links_;  // not owned
 };
 
-class TImageList : public TCustomImageList {
- public:
-  using TCustomImageList::TCustomImageList;
-};
+// The image list forms hold. It would add nothing to the custom image list,
+// so it is the same class: a class of its own would only add a virtual table
+// and a pair of destructors to the executable.
+using TImageList = TCustomImageList;
 
 }  // namespace tandrel
