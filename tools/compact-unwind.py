@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Drops the function-table entries of frameless leaf functions from a 64-bit
-Windows executable, in place, and checks the table of one.
+Windows executable and packs its unwind records, in place; checks the table
+of one.
 
 GCC gives every function an entry in the exception directory (.pdata), also
 functions that push nothing, allocate no stack, set no frame register and
 have no handler. For those the entry says exactly what Windows (and Wine)
 assume of a function without one: the return address is at the stack
 pointer. Leaving them out changes no unwind and saves 12 bytes each (about a
-third of the entries of Tandrel.exe). Their unwind records in .xdata stay;
-nothing points at them any more.
+third of the entries of Tandrel.exe). The unwind records are packed first:
+records without a handler are shared by every function with the same frame,
+records with a handler move up with their exception tables, whose
+pc-relative type references are adjusted (see compact_unwind_records).
 
     compact-unwind.py Tandrel.exe           compact, then check
     compact-unwind.py --check Tandrel.exe   check only; fails if there is a
