@@ -101,6 +101,12 @@ class Image:
             raise BadTable("unwind record at 0x%x has version %d" % (rva, version))
         return version_flags >> 3, codes, frame
 
+    @staticmethod
+    def is_vacant(entry):
+        # Left by the linker for code it dropped (a duplicate of code kept
+        # elsewhere): it covers nothing and no lookup can find it.
+        return entry[0] == 0 and entry[1] == 0
+
     def is_leaf(self, entry):
         flags, codes, frame = self.unwind_record(entry[2])
         return flags == 0 and codes == 0 and frame == 0
@@ -110,6 +116,8 @@ def check(image, allow_leaves):
     _, entries = image.entries()
     previous_end = 0
     for begin, end, unwind in entries:
+        if allow_leaves and image.is_vacant((begin, end, unwind)):
+            continue  # dropped with the leaves
         if not begin < end:
             raise BadTable("entry 0x%x-0x%x is empty" % (begin, end))
         if begin < previous_end:
@@ -123,9 +131,10 @@ def check(image, allow_leaves):
 
 
 def compact(image):
-    """Removes the leaf entries; returns (entries before, entries after)."""
+    """Removes the leaf and vacant entries; returns (entries before, entries
+    after)."""
     rva, entries = image.entries()
-    kept = [e for e in entries if not image.is_leaf(e)]
+    kept = [e for e in entries if not image.is_vacant(e) and not image.is_leaf(e)]
     if len(kept) == len(entries):
         return len(entries), len(kept)
     d = image.data
@@ -266,6 +275,7 @@ def compact_unwind_records(image):
     if not entries:
         return 0
     starts = sorted({e[2] for e in entries})
+    used = {e[2] for e in entries if not image.is_vacant(e)}
     i = image.section_of(starts[0])
     if i is None or any(image.section_of(s) != i for s in starts):
         return 0
@@ -285,6 +295,8 @@ def compact_unwind_records(image):
     blobs = []
     for k, s in enumerate(starts):
         following = starts[k + 1] if k + 1 < len(starts) else section_end
+        if s not in used:
+            continue  # only vacant entries point here: the record goes
         version_flags, _, codes, _ = d[at(s):at(s) + 4]
         record = 4 + 2 * ((codes + 1) & ~1)
         flags = version_flags >> 3
@@ -323,7 +335,7 @@ def compact_unwind_records(image):
     rva, _ = struct.unpack_from("<II", d, image.exception_directory)
     table = image.offset_of(rva)
     for k, (begin, end, unwind) in enumerate(entries):
-        struct.pack_into("<III", d, table + ENTRY * k, begin, end, moved[unwind])
+        struct.pack_into("<III", d, table + ENTRY * k, begin, end, moved.get(unwind, unwind))
     cut_file_part(image, section_start, section_start + len(packed))
     return section_end - section_start - len(packed)
 
