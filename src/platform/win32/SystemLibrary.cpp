@@ -48,26 +48,12 @@ SystemLibrary::~SystemLibrary() {
 
 namespace {
 
-// Comctl32 versions before 6 export the subclass functions by ordinal only.
-template <typename Fn>
-Fn ByNameOrOrdinal(const SystemLibrary& library, const char* name, WORD ordinal) {
-  if (Fn byName = library.Function<Fn>(name)) return byName;
-  return library.Function<Fn>(MAKEINTRESOURCEA(ordinal));
-}
-
 CommonControlsApi LoadCommonControls(const SystemLibrary& library) {
   using Api = CommonControlsApi;
   Api api{};
   api.initCommonControlsEx =
       library.Function<decltype(Api::initCommonControlsEx)>("InitCommonControlsEx");
-  api.setWindowSubclass =
-      ByNameOrOrdinal<decltype(Api::setWindowSubclass)>(library, "SetWindowSubclass", 410);
-  api.removeWindowSubclass =
-      ByNameOrOrdinal<decltype(Api::removeWindowSubclass)>(library, "RemoveWindowSubclass", 412);
-  api.defSubclassProc =
-      ByNameOrOrdinal<decltype(Api::defSubclassProc)>(library, "DefSubclassProc", 413);
-  if (!api.initCommonControlsEx || !api.setWindowSubclass || !api.removeWindowSubclass ||
-      !api.defSubclassProc) {
+  if (!api.initCommonControlsEx) {
     throw PlatformError("comctl32.dll could not be loaded from the system folder");
   }
   return api;

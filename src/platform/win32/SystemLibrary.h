@@ -38,16 +38,13 @@ class SystemLibrary {
 };
 
 // The functions of the common controls library (date-time pickers, progress
-// bars, subclassing of native controls). Loaded on first use and kept for the
+// bars). Loaded on first use and kept for the
 // life of the process, since windows of its classes may exist until the very
 // end; throws std::runtime_error when System32 does not provide them.
 // (msimg32 is not needed at all: gdi32's GdiTransparentBlt, GdiAlphaBlend and
 // GdiGradientFill do its jobs.)
 struct CommonControlsApi {
   BOOL(WINAPI* initCommonControlsEx)(const INITCOMMONCONTROLSEX*);
-  BOOL(WINAPI* setWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
-  BOOL(WINAPI* removeWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR);
-  LRESULT(WINAPI* defSubclassProc)(HWND, UINT, WPARAM, LPARAM);
 };
 const CommonControlsApi& CommonControls();
 

@@ -16,8 +16,6 @@ namespace tandrel::platform {
 
 namespace {
 
-constexpr wchar_t kEditRecordProperty[] = L"TandrelEditRecord";
-
 struct EditRecord {
   WindowHandler* handler = nullptr;  // not owned
   WNDPROC original = nullptr;
@@ -29,8 +27,16 @@ struct EditRecord {
   bool trackingLeave = false;
 };
 
+LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The record lives in the window's user data, which the system's edit leaves
+// to its creator: read in process, where a window property would cost a round
+// trip to the window server on every message under Wine. Only windows running
+// this procedure carry one, so any other window (a date-time picker with its
+// own record in the same place) is told apart by the procedure.
 EditRecord* RecordOf(HWND hwnd) {
-  return static_cast<EditRecord*>(GetPropW(hwnd, kEditRecordProperty));
+  if (GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&EditProc)) return nullptr;
+  return reinterpret_cast<EditRecord*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h.value); }
@@ -147,11 +153,11 @@ LRESULT HandleEditMessage(HWND hwnd, EditRecord& rec, UINT message, WPARAM wPara
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  EditRecord* rec = RecordOf(hwnd);
+  auto* rec = reinterpret_cast<EditRecord*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!rec) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     std::unique_ptr<EditRecord> owned(rec);
-    RemovePropW(hwnd, kEditRecordProperty);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(owned->original));
     if (owned->handler) {
       try {
@@ -218,7 +224,7 @@ HWND CreateEditWindow(const WindowSpec& params, WindowHandler* handler, HINSTANC
   auto rec = std::make_unique<EditRecord>();
   rec->handler = handler;
   rec->report = std::move(report);
-  SetPropW(hwnd, kEditRecordProperty, rec.get());
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(rec.get()));
   rec->original = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
   rec.release();  // freed at WM_NCDESTROY

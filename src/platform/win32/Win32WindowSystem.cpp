@@ -23,8 +23,6 @@ constexpr wchar_t kFormClass[] = L"TandrelForm";
 constexpr wchar_t kControlClass[] = L"TandrelControl";
 constexpr wchar_t kUtilityClass[] = L"TandrelUtility";
 constexpr wchar_t kAppClass[] = L"TandrelApplication";
-constexpr wchar_t kRecordProperty[] = L"TandrelWindowRecord";
-constexpr UINT_PTR kSubclassId = 1;
 
 HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h.value); }
 WindowHandle FromHwnd(HWND h) { return WindowHandle{reinterpret_cast<std::uintptr_t>(h)}; }
@@ -154,6 +152,7 @@ struct WindowRecord {
   int frameWidth = 0;
   bool trackingLeave = false;
   ScopedFont font;
+  WNDPROC nativeProc = nullptr;  // a native control's own procedure, under ours
 };
 
 struct Win32WindowSystem::State {
@@ -416,16 +415,20 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-// Native controls keep their own window procedure; this subclass reports
-// focus changes and forgets the record when the control goes.
-LRESULT CALLBACK NativeSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR data) {
-  auto* rec = reinterpret_cast<WindowRecord*>(data);
+// Native controls keep their own window procedure under this one, which
+// reports focus changes and forgets the record when the control goes. The
+// record sits in the control's user data (the controls keep theirs in their
+// own window bytes): read in process, unlike the common controls' property
+// based subclassing, which asks the window server on every message under Wine.
+LRESULT CALLBACK NativeWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* rec = reinterpret_cast<WindowRecord*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!rec) return DefWindowProcW(hwnd, message, wParam, lParam);
+  const WNDPROC original = rec->nativeProc;
   try {
     switch (message) {
       case WM_SETFOCUS:
       case WM_KILLFOCUS: {
-        LRESULT r = CommonControls().defSubclassProc(hwnd, message, wParam, lParam);
+        LRESULT r = CallWindowProcW(original, hwnd, message, wParam, lParam);
         if (rec->handler) rec->handler->WindowFocusChanged(message == WM_SETFOCUS);
         return r;
       }
@@ -436,16 +439,14 @@ LRESULT CALLBACK NativeSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
           return 0;
         }
         break;
-      case WM_GETDLGCODE:
-        break;
       case WM_NCDESTROY: {
-        CommonControls().removeWindowSubclass(hwnd, NativeSubclassProc, kSubclassId);
-        RemovePropW(hwnd, kRecordProperty);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         Win32WindowSystem::State* state = rec->state;
         WindowHandler* handler = rec->handler;
         state->records.erase(hwnd);  // frees rec
         if (handler) handler->WindowDestroyed();
-        return CommonControls().defSubclassProc(hwnd, message, wParam, lParam);
+        return CallWindowProcW(original, hwnd, message, wParam, lParam);
       }
       default:
         break;
@@ -454,7 +455,7 @@ LRESULT CALLBACK NativeSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     rec->state->ReportError(std::current_exception());
     return 0;
   }
-  return CommonControls().defSubclassProc(hwnd, message, wParam, lParam);
+  return CallWindowProcW(original, hwnd, message, wParam, lParam);
 }
 
 const wchar_t* ClassFor(WindowKind kind) {
@@ -545,9 +546,9 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& params, WindowHandler* 
   if (!hwnd) throw PlatformError("CreateWindowEx failed");
   state_->records[hwnd] = std::move(record);
   if (native) {
-    SetPropW(hwnd, kRecordProperty, rec);
-    CommonControls().setWindowSubclass(hwnd, NativeSubclassProc, kSubclassId,
-                                       reinterpret_cast<DWORD_PTR>(rec));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(rec));
+    rec->nativeProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeWindowProc)));
   }
   if (rec->frameWidth > 0) {
     // The frame width is known now; make the system ask for the client area again.
