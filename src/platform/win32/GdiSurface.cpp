@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/win32/WideText.h"
@@ -60,9 +61,7 @@ ScopedFont CreateFontFromSpec(const FontSpec& params) {
 }
 
 GdiSurface::GdiSurface(HDC dc, int width, int height)
-    : dc_(dc), width_(width), height_(height), monochrome_(false) {
-  RememberOriginals();
-}
+    : dc_(dc), width_(width), height_(height), monochrome_(false) {}
 
 GdiSurface::GdiSurface(ScopedMemoryDc dc, ScopedBitmap bitmap, int width, int height,
                        bool monochrome)
@@ -73,7 +72,6 @@ GdiSurface::GdiSurface(ScopedMemoryDc dc, ScopedBitmap bitmap, int width, int he
       height_(height),
       monochrome_(monochrome) {
   if (bitmap_) originalBitmap_ = SelectObject(dc_, bitmap_.Get());
-  RememberOriginals();
 }
 
 std::unique_ptr<GdiSurface> GdiSurface::CreateOffscreen(int width, int height, bool monochrome) {
@@ -109,37 +107,78 @@ std::unique_ptr<GdiSurface> GdiSurface::CreateOffscreen(int width, int height, b
 }
 
 void GdiSurface::RememberOriginals() {
+  if (originalsKnown_) return;
+  originalsKnown_ = true;
   originalPen_ = GetCurrentObject(dc_, OBJ_PEN);
   originalBrush_ = GetCurrentObject(dc_, OBJ_BRUSH);
   originalFont_ = GetCurrentObject(dc_, OBJ_FONT);
-  // Stretched copies pick pixels instead of blending them, as the headless
-  // surface does.
-  SetStretchBltMode(dc_, COLORONCOLOR);
 }
 
 GdiSurface::~GdiSurface() {
   if (!savedLevels_.empty()) RestoreDC(dc_, savedLevels_.front());
-  SelectObject(dc_, originalPen_);
-  SelectObject(dc_, originalBrush_);
-  SelectObject(dc_, originalFont_);
+  if (originalsKnown_) {
+    SelectObject(dc_, originalPen_);
+    SelectObject(dc_, originalBrush_);
+    SelectObject(dc_, originalFont_);
+  }
   if (originalBitmap_ != nullptr) SelectObject(dc_, originalBitmap_);
-  // tools_, bitmap_ and ownedDc_ are deleted now that nothing selects them.
+  // The tools, bitmap_ and ownedDc_ are deleted now that nothing selects them.
 }
 
 void GdiSurface::SelectTool(HGDIOBJ object, ScopedGdiObject owned) {
   if (object == nullptr) return;
+  RememberOriginals();
   SelectObject(dc_, object);
   if (owned) tools_.push_back(std::move(owned));
   DropUnselectedTools();
+}
+
+// A handful of each kind covers the paints that repeat; a gradient makes
+// many brushes once.
+constexpr std::size_t kKeptPerKind = 6;
+
+template <typename Key, typename Make>
+HGDIOBJ GdiSurface::KeptFor(std::vector<KeptTool<Key>>& kept, const Key& key, Make make) {
+  const auto found = std::find_if(kept.begin(), kept.end(),
+                                  [&](const KeptTool<Key>& tool) { return tool.key == key; });
+  if (found != kept.end()) {
+    // The most recently used last: the oldest go first.
+    std::rotate(found, found + 1, kept.end());
+    return kept.back().object.Get();
+  }
+  ScopedGdiObject made(make());
+  const HGDIOBJ object = made.Get();
+  if (object != nullptr) kept.push_back(KeptTool<Key>{key, std::move(made)});
+  return object;
+}
+
+template <typename Key>
+void GdiSurface::TrimKept(std::vector<KeptTool<Key>>& kept, std::span<const HGDIOBJ> selected) {
+  for (auto it = kept.begin(); kept.size() > kKeptPerKind && it != kept.end();) {
+    if (std::find(selected.begin(), selected.end(), it->object.Get()) == selected.end()) {
+      it = kept.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
 void GdiSurface::DropUnselectedTools() {
   // A saved DC state may select an older tool again when restored, so tools
   // live until no state is saved.
   if (!savedLevels_.empty()) return;
+  const bool overfull = pens_.size() > kKeptPerKind || solidBrushes_.size() > kKeptPerKind ||
+                        fonts_.size() > kKeptPerKind;
+  if (tools_.empty() && !overfull) return;
   const HGDIOBJ pen = GetCurrentObject(dc_, OBJ_PEN);
   const HGDIOBJ brush = GetCurrentObject(dc_, OBJ_BRUSH);
   const HGDIOBJ font = GetCurrentObject(dc_, OBJ_FONT);
+  if (overfull) {
+    const HGDIOBJ selected[] = {pen, brush, font};
+    TrimKept(pens_, selected);
+    TrimKept(solidBrushes_, selected);
+    TrimKept(fonts_, selected);
+  }
   std::vector<ScopedGdiObject> kept;
   for (ScopedGdiObject& tool : tools_) {
     if (tool.Get() == pen || tool.Get() == brush || tool.Get() == font) {
@@ -154,8 +193,9 @@ void GdiSurface::SetPenSpec(const PenSpec& pen) {
     SelectTool(GetStockObject(NULL_PEN), ScopedGdiObject());
     return;
   }
-  HPEN created = CreatePen(PS_SOLID, pen.width < 1 ? 1 : pen.width, pen.color & 0xFFFFFF);
-  SelectTool(created, ScopedGdiObject(created));
+  const PenSpec key{pen.color & 0xFFFFFF, pen.width < 1 ? 1 : pen.width, PenStyle::Solid};
+  SelectTool(KeptFor(pens_, key, [&] { return CreatePen(PS_SOLID, key.width, key.color); }),
+             ScopedGdiObject());
 }
 
 void GdiSurface::SetBrushSpec(const BrushSpec& brush) {
@@ -164,8 +204,9 @@ void GdiSurface::SetBrushSpec(const BrushSpec& brush) {
       SelectTool(GetStockObject(NULL_BRUSH), ScopedGdiObject());
       return;
     case BrushStyle::Solid: {
-      HBRUSH created = CreateSolidBrush(brush.color & 0xFFFFFF);
-      SelectTool(created, ScopedGdiObject(created));
+      const TColor color = brush.color & 0xFFFFFF;
+      SelectTool(KeptFor(solidBrushes_, color, [&] { return CreateSolidBrush(color); }),
+                 ScopedGdiObject());
       return;
     }
     case BrushStyle::Pattern: {
@@ -177,8 +218,8 @@ void GdiSurface::SetBrushSpec(const BrushSpec& brush) {
 }
 
 void GdiSurface::SetFontSpec(const FontSpec& font) {
-  HFONT created = CreateFontFromSpec(font).Release();
-  SelectTool(created, ScopedGdiObject(created));
+  SelectTool(KeptFor(fonts_, font, [&] { return CreateFontFromSpec(font).Release(); }),
+             ScopedGdiObject());
 }
 
 void GdiSurface::SetTextColorRgb(TColor rgb) { SetTextColor(dc_, rgb & 0xFFFFFF); }
@@ -359,6 +400,9 @@ void GdiSurface::Blit(const TRect& destRect, HDC source, const TRect& srcRect, D
     dy += dh - 1;
     dh = -dh;
   }
+  // Stretched copies pick pixels instead of blending them, as the headless
+  // surface does.
+  SetStretchBltMode(dc_, COLORONCOLOR);
   StretchBlt(dc_, dx, dy, dw, dh, source, srcRect.left, srcRect.top, sw, sh, rop);
 }
 
@@ -370,6 +414,7 @@ void GdiSurface::CopyFrom(const TRect& destRect, const Surface& source, const TR
 void GdiSurface::CopyTransparent(const TRect& destRect, const Surface& source,
                                  const TRect& srcRect, TColor transparentRgb) {
   if (destRect.IsEmpty() || srcRect.IsEmpty()) return;
+  SetStretchBltMode(dc_, COLORONCOLOR);
   GdiTransparentBlt(dc_, destRect.left, destRect.top, destRect.Width(), destRect.Height(), Of(source).dc_,
                  srcRect.left, srcRect.top, srcRect.Width(), srcRect.Height(),
                  transparentRgb & 0xFFFFFF);

@@ -1,12 +1,15 @@
 // A Surface over a Windows device context: either a borrowed one (a paint
 // DC, released by whoever got it) or an owned memory DC with a DIB section
-// selected, for off-screen bitmaps. Tools are created from their specs and
-// kept alive while any saved DC state may still select them.
+// selected, for off-screen bitmaps. Pens, solid brushes and fonts are made
+// from their specs once and kept for the surface's life, a few of each: the
+// shared paint buffer draws the same clock pane every second, and making and
+// deleting its tools each time was most of the GDI calls of that paint.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/Surface.h"
@@ -83,11 +86,23 @@ class GdiSurface final : public Surface {
 
  private:
   GdiSurface(ScopedMemoryDc dc, ScopedBitmap bitmap, int width, int height, bool monochrome);
+  // The pen, brush and font the DC had, put back at the end; read at the
+  // first tool selected, as a surface that only takes a copy selects none.
   void RememberOriginals();
-  // Selects a new tool of `kind` (OBJ_PEN, OBJ_BRUSH, OBJ_FONT); `owned`
-  // is null for stock objects.
+  // Selects `object`; `owned` is null for stock and kept objects.
   void SelectTool(HGDIOBJ object, ScopedGdiObject owned);
   void DropUnselectedTools();
+  template <typename Key>
+  struct KeptTool {
+    Key key;
+    ScopedGdiObject object;
+  };
+  // The kept tool for `key`, made by `make` when there is none.
+  template <typename Key, typename Make>
+  HGDIOBJ KeptFor(std::vector<KeptTool<Key>>& kept, const Key& key, Make make);
+  // Frees the oldest kept tools past a few of the kind, except `selected`.
+  template <typename Key>
+  static void TrimKept(std::vector<KeptTool<Key>>& kept, std::span<const HGDIOBJ> selected);
   // Block copy with GDI's own stretching and mirroring.
   void Blit(const TRect& destRect, HDC source, const TRect& srcRect, DWORD rop, Mirror mirror);
 
@@ -101,7 +116,11 @@ class GdiSurface final : public Surface {
   HGDIOBJ originalPen_ = nullptr;     // not owned
   HGDIOBJ originalBrush_ = nullptr;   // not owned
   HGDIOBJ originalFont_ = nullptr;    // not owned
-  std::vector<ScopedGdiObject> tools_;  // created pens, brushes and fonts
+  bool originalsKnown_ = false;
+  std::vector<KeptTool<PenSpec>> pens_;
+  std::vector<KeptTool<TColor>> solidBrushes_;
+  std::vector<KeptTool<FontSpec>> fonts_;
+  std::vector<ScopedGdiObject> tools_;  // pattern brushes, freed once unselected
   // The DC levels this surface saved, oldest first (a borrowed DC may hold
   // levels saved by others below them).
   std::vector<int> savedLevels_;
