@@ -321,6 +321,39 @@ TEST_F(CanvasContract, ViewportOriginAndSavedStates) {
   Finish(*s, "viewport");
 }
 
+TEST_F(CanvasContract, ManyToolsAndSavedStatesKeepTheirColours) {
+  // More colours than a surface keeps tools for, while a state is saved and
+  // after: a tool the saved state or the DC still selects must survive.
+  auto s = NewSurface(24, 4);
+  SetBrush(*s, kFill);
+  SetPen(*s, kInk);
+  const int saved = s->SaveState();
+  for (int i = 0; i < 20; ++i) {
+    SetBrush(*s, RGB(i * 10, 100, 0));
+    s->FillRectangle(TRect{i, 0, i + 1, 1});
+  }
+  EXPECT_TRUE(s->RestoreState(saved));
+  s->FillRectangle(TRect{0, 1, 24, 2});
+  s->MoveToPoint(0, 2);
+  s->LineToPoint(24, 2);
+  for (int i = 0; i < 20; ++i) {
+    SetPen(*s, RGB(0, i * 10, 100));
+    s->MoveToPoint(i, 3);
+    s->LineToPoint(i + 1, 3);
+  }
+  SetPen(*s, RGB(0, 0, 100));  // the first of them again, long since let go
+  s->MoveToPoint(23, 3);
+  s->LineToPoint(24, 3);
+  for (int i = 0; i < 20; ++i) {
+    EXPECT_EQ(At(*s, i, 0), RGB(i * 10, 100, 0)) << i;
+    EXPECT_EQ(At(*s, i, 3), RGB(0, i * 10, 100)) << i;
+  }
+  EXPECT_EQ(At(*s, 23, 1), kFill);
+  EXPECT_EQ(At(*s, 23, 2), kInk);
+  EXPECT_EQ(At(*s, 23, 3), RGB(0, 0, 100));
+  Finish(*s, "many-tools");
+}
+
 TEST_F(CanvasContract, PatternBrushesAlignToTheDeviceOrigin) {
   auto s = NewSurface(24, 24);
   BrushSpec checker;
