@@ -9,6 +9,7 @@
 #include "platform/PlatformError.h"
 #include "platform/win32/GdiObjects.h"
 #include "platform/win32/GdiSurface.h"
+#include "platform/win32/Win32Keys.h"
 #include "platform/win32/Win32WindowSystem.h"
 #include "platform/win32/WideText.h"
 
@@ -40,14 +41,6 @@ EditRecord* RecordOf(HWND hwnd) {
 }
 
 HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h.value); }
-
-unsigned HeldKeys() {
-  unsigned s = 0;
-  if (GetKeyState(VK_SHIFT) < 0) s |= shift::kShift;
-  if (GetKeyState(VK_CONTROL) < 0) s |= shift::kCtrl;
-  if (GetKeyState(VK_MENU) < 0) s |= shift::kAlt;
-  return s;
-}
 
 TPoint MousePoint(LPARAM lParam) { return TPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
@@ -104,17 +97,17 @@ LRESULT HandleEditMessage(HWND hwnd, EditRecord& rec, UINT message, WPARAM wPara
       return r;
     }
     case WM_KEYDOWN:
-      if (h->WindowKeyDown(static_cast<int>(wParam), HeldKeys())) return 0;
+      if (h->WindowKeyDown(static_cast<int>(wParam), KeyShiftState())) return 0;
       return pass(wParam);
     case WM_KEYUP:
-      h->WindowKeyUp(static_cast<int>(wParam), HeldKeys());
+      h->WindowKeyUp(static_cast<int>(wParam), KeyShiftState());
       return pass(wParam);
     case WM_CHAR: {
-      char32_t left = h->WindowChar(static_cast<char32_t>(wParam), HeldKeys() & ~shift::kAlt);
+      char32_t left = h->WindowChar(static_cast<char32_t>(wParam), KeyShiftState() & ~shift::kAlt);
       return left == 0 ? 0 : pass(static_cast<WPARAM>(left));
     }
     case WM_SYSCHAR:
-      h->WindowChar(static_cast<char32_t>(wParam), HeldKeys() | shift::kAlt);
+      h->WindowChar(static_cast<char32_t>(wParam), KeyShiftState() | shift::kAlt);
       return 0;
     case WM_NCPAINT: {
       LRESULT r = pass(wParam);

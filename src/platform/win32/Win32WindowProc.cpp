@@ -7,6 +7,7 @@
 
 #include "platform/win32/GdiSurface.h"
 #include "platform/win32/Win32Edit.h"
+#include "platform/win32/Win32Keys.h"
 #include "platform/win32/Win32WindowRecord.h"
 
 namespace tandrel::platform {
@@ -28,14 +29,6 @@ class PaintScope {
   PAINTSTRUCT ps_{};
   HDC dc_ = nullptr;
 };
-
-unsigned KeyShiftState() {
-  unsigned s = 0;
-  if (GetKeyState(VK_SHIFT) < 0) s |= shift::kShift;
-  if (GetKeyState(VK_CONTROL) < 0) s |= shift::kCtrl;
-  if (GetKeyState(VK_MENU) < 0) s |= shift::kAlt;
-  return s;
-}
 
 unsigned MouseShiftState(WPARAM wParam) {
   unsigned s = 0;
