@@ -2,14 +2,9 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <windowsx.h>
-
-#include <cstdio>
-#include <map>
 
 #include "platform/PlatformError.h"
 #include "platform/win32/GdiObjects.h"
-#include "platform/win32/GdiSurface.h"
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Win32DirectPaint.h"
 #include "platform/win32/Win32Edit.h"
